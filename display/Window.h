@@ -1,0 +1,48 @@
+#pragma once
+#include <SDL.h>
+
+// The one game window and the pixel geometry every drawing and input
+// operation shares. Module state, one window per process.
+extern int glyph_size;
+extern SDL_Window* game_window;
+extern int window_width;
+extern int window_height;
+extern int game_width;
+extern int game_height;
+extern bool restricted_game_area;
+extern int game_offset_x;
+extern int game_offset_y;
+extern int active_width_logical;
+extern int active_height_logical;
+extern bool recorded_offset_setting;
+extern int left_right_pixels_size;
+extern int up_down_pixels_size;
+extern int menu_pixel_size;
+
+// The largest multiple of 8 whose 32x24 cells fit a desktop of w by h (at least 8).
+int LargestGlyphSizeFor(int desktop_width, int desktop_height);
+// The cell size a new window takes on that desktop: one step below the largest above 16.
+int WindowGlyphSizeFor(int desktop_width, int desktop_height);
+// The cell size F4 moves to from current on that desktop.
+int NextGlyphSizeFor(int current, int desktop_width, int desktop_height);
+
+bool CreateGameWindow();
+SDL_Window* GetGameWindow();
+int CalculateMaximumGlyphSize();
+void UpdateScreenData(SDL_Window* window);
+// Geometry for a window of this size without asking SDL (used by offscreen targets).
+void SetScreenSize(int width, int height);
+void ToggleScreenSize();
+void raw_set_game_screen_offset();
+void raw_remove_game_screen_offset();
+void RecordOffsetSetting();
+void RestoreRecordedOffsetsetting();
+void BlankBorders(SDL_Renderer* renderer, SDL_Color colour);
+void game_to_screen(int& x, int& y);
+SDL_Rect game_to_screen(SDL_Rect rect);
+void screen_to_game(int& x, int& y);
+int y_to_line(int y);
+int x_to_column(int x);
+int current_print_area_width();
+int current_print_area_height();
+int get_simulated_orientation();

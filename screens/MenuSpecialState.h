@@ -1,0 +1,85 @@
+#pragma once
+#include "app/Timers.h"
+#include "screens/FlashingColourText.h"
+#include "screens/SpecialStates.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CurrentMaze;
+
+typedef int state_t;
+extern const state_t state_table[54];
+int GetStateTableLocation(state_t code);
+
+struct menu_t {
+    std::string text;
+    char key;
+};
+
+// An area in game-screen pixels, all bounds inclusive.
+struct OurRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool in(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
+};
+OurRect make_mouse_near_rect(int line, int start_column, int end_column);
+
+struct region_t {
+    OurRect rect;
+    char key;
+};
+
+// The screen between games: a scripted panel of eight commands, each of which
+// plays its animation from state_table before it takes effect.
+class MenuSpecialState : public SpecialStates {
+public:
+    MenuSpecialState(GameApplication& app, CurrentMaze& maze);
+    void Dont_Redraw_Maze(bool demo);
+
+    void print(MyGraphics& g) override;
+    void update(double seconds, MySoundManager& sounds, GameApplication& app) override;
+    bool key_down(SDL_KeyboardEvent const& event) override;
+    bool mouse_down(int x, int y) override;
+    bool show_background() override { return background_on; }
+
+    void action(char key);
+    char find_region(char fallback, int x, int y) const;
+    void print_menu_lines(MyGraphics& g, int count);
+    void set_up_menu_lines();
+    void set_up_mouse_regions();
+
+    int get_position() const { return position; }
+    state_t current_code() const { return state_table[position]; }
+    int get_return_position() const { return return_position; }
+    int get_progress() const { return progress; }
+    const FlashingColourText* get_flashing_text() const { return flashing_text.get(); }
+    const std::vector<region_t>& get_regions() const { return regions; }
+
+private:
+    void step(MySoundManager& sounds);
+    bool start_flash(MySoundManager& sounds, int flashes, int line, int column, const std::string& text,
+                     bool wait_for_silence);
+    bool start_field_flash(MySoundManager& sounds, const char* field, int flashes);
+    void go_to_first(state_t code) { position = GetStateTableLocation(code); }
+    void next() { ++position; }
+
+    GameApplication& app;
+    CurrentMaze& maze;
+    std::vector<menu_t> menu_items;
+    std::string blank_line;
+    int menu_line_count = 17;
+    int wipe_steps = 20;
+    int progress = 0;
+    RepeatingTimer tick_timer;
+    int position = 0;
+    int return_position = 0;
+    std::vector<region_t> regions;
+    std::unique_ptr<FlashingColourText> flashing_text;
+    bool background_on = true;
+    bool draw_maze = true;
+    bool abort_attract_sound = false;
+};

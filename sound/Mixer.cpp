@@ -1,0 +1,112 @@
+#include "sound/Mixer.h"
+
+#include "app/Utilities.h"
+
+#include <cstring>
+
+mixer_t mixer;
+
+namespace {
+
+// Where a slot points for a sound without a buffer (its allocation failed):
+// the slot still needs a non-null position to count as playing until the
+// next callback.
+const Uint8 no_samples = 0;
+
+} // namespace
+
+void open_audio_device()
+{
+    std::memset(&mixer, 0, sizeof mixer);
+    mixer.spec.freq = 44100;
+    mixer.spec.format = AUDIO_S16LSB;
+    mixer.spec.channels = 2;
+    mixer.spec.samples = 256;
+    mixer.spec.callback = audioCallback;
+    mixer.spec.userdata = nullptr;
+    // No obtained spec: SDL converts to exactly this format and fills in
+    // spec's silence and size.
+    if (SDL_OpenAudio(&mixer.spec, nullptr) != 0) {
+        Utilities::fatalErrorSDL("Opening audio failed");
+    }
+}
+
+// Runs on SDL's audio thread with the device lock held.
+void audioCallback(void* /*userdata*/, Uint8* stream, int len)
+{
+    std::memset(stream, mixer.spec.silence, static_cast<size_t>(len));
+    for (mixer_channel_t& channel : mixer.channels) {
+        if (channel.position == nullptr) {
+            continue;
+        }
+        const Uint32 amount = channel.remaining < static_cast<Uint32>(len) ? channel.remaining
+                                                                           : static_cast<Uint32>(len);
+        if (amount > 0) {
+            SDL_MixAudioFormat(stream, channel.position, mixer.spec.format, amount, kMixVolume);
+        }
+        channel.position += amount;
+        channel.remaining -= amount;
+        if (channel.remaining == 0) {
+            channel.position = nullptr;
+            --mixer.active_count;
+            if (mixer.active_count == 0) {
+                SDL_PauseAudio(1);
+            }
+        }
+    }
+}
+
+void playSound(sound_data_t* sound, sound_t id)
+{
+    AudioDeviceLock lock;
+    if (mixer.active_count == 0) {
+        SDL_PauseAudio(0);
+    }
+    mixer_channel_t* slot = nullptr;
+    for (mixer_channel_t& channel : mixer.channels) {
+        if (channel.position == nullptr) {
+            slot = &channel;
+            break;
+        }
+    }
+    if (slot == nullptr) {
+        // All eight play: cut off the one started earliest (the lowest slot
+        // among equals); the count stays.
+        slot = &mixer.channels[0];
+        for (mixer_channel_t& channel : mixer.channels) {
+            if (channel.start_ticks < slot->start_ticks) {
+                slot = &channel;
+            }
+        }
+    } else {
+        ++mixer.active_count;
+    }
+    slot->position = sound->buffer != nullptr ? sound->buffer : &no_samples;
+    slot->remaining = sound->length;
+    slot->start_ticks = SDL_GetTicks();
+    slot->sound = id;
+}
+
+void abortSound(sound_t id)
+{
+    AudioDeviceLock lock;
+    for (mixer_channel_t& channel : mixer.channels) {
+        if (channel.sound == id) {
+            // The next callback mixes nothing from the slot and frees it.
+            channel.remaining = 0;
+        }
+    }
+}
+
+void stopAllSounds()
+{
+    AudioDeviceLock lock;
+    for (mixer_channel_t& channel : mixer.channels) {
+        channel.position = nullptr;
+        channel.remaining = 0;
+    }
+    if (mixer.active_count != 0) {
+        mixer.active_count = 0;
+        SDL_PauseAudio(1);
+    }
+}

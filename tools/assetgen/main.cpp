@@ -1,0 +1,53 @@
+// kworble_assetgen <output-dir>: draws every font, picture and sound the
+// game loads and writes them into output-dir, the same bytes every run.
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "bmp_writer.h"
+#include "crunch_sound.h"
+#include "font_sheet.h"
+#include "wav_writer.h"
+
+namespace {
+
+struct Asset {
+    const char* file_name;
+    std::function<void(const std::string& path)> write;
+};
+
+std::vector<Asset> all_assets() {
+    return {
+        {"Explosion_Crunch.wav",
+         [](const std::string& p) { write_wav_mono16(p, kCrunchSampleRate, make_crunch_sound()); }},
+        {"Spectrum.bmp", [](const std::string& p) { write_bmp(p, make_font_sheet()); }},
+    };
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: kworble_assetgen <output-dir>\n";
+        return 2;
+    }
+    const std::filesystem::path out_dir(argv[1]);
+    std::error_code ec;
+    std::filesystem::create_directories(out_dir, ec);
+    if (ec) {
+        std::cerr << "kworble_assetgen: cannot create " << out_dir.string() << ": " << ec.message() << "\n";
+        return 1;
+    }
+    try {
+        for (const Asset& asset : all_assets()) {
+            asset.write((out_dir / asset.file_name).string());
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "kworble_assetgen: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
