@@ -29,6 +29,15 @@ public:
     bool is_scrolling() const { return scrolling; }
 
 private:
+    // The reading state at the banner's left edge after the last draw.
+    struct EdgeState {
+        int skipped = 0;
+        int read_index = 0;
+        simple_colour_t ink = BLACK;
+        SDL_Color paper{};
+        double speed = 1.0;
+    };
+
     std::string text;
     int read_index = 0;
     double scroll_position = 0.0;
@@ -38,4 +47,6 @@ private:
     int last_wait_index = -1;
     bool scrolling = false;
     double speed = 1.0;
+    long reads = 0;
+    EdgeState edge;
 };

@@ -28,18 +28,32 @@ void Debug::info_toggle()
     mode = mode >= 2 ? 0 : mode + 1;
 }
 
-double Debug::calc_times(std::deque<double>& samples, unsigned long start, unsigned long end)
+void SampleWindow::push(double sample)
+{
+    if (count == CAPACITY) {
+        samples[first] = sample;
+        first = (first + 1) % CAPACITY;
+        return;
+    }
+    samples[(first + count) % CAPACITY] = sample;
+    ++count;
+}
+
+double SampleWindow::sum() const
+{
+    double total = 0.0;
+    for (size_t i = 0; i < count; ++i) {
+        total += samples[(first + i) % CAPACITY];
+    }
+    return total;
+}
+
+double Debug::calc_times(SampleWindow& samples, unsigned long start, unsigned long end)
 {
     double ms = static_cast<double>(static_cast<Uint64>(end - start)) / SDL_GetPerformanceFrequency() * 1000.0;
-    if (samples.size() > 4) {
-        samples.pop_front();
-    }
-    samples.push_back(ms);
-    double sum = 0.0;
-    for (double s : samples) {
-        sum += s;
-    }
-    return sum / 5;
+    samples.push(ms);
+    // Divided by five even while fewer samples are held.
+    return samples.sum() / SampleWindow::CAPACITY;
 }
 
 void Debug::print(MyGraphics& g)

@@ -46,9 +46,14 @@ public:
     int cursor_column() const { return cur_column; }
 
 private:
+    static constexpr unsigned glyph_texture_count = 32;
+
+    SDL_Texture* glyph_texture_for(simple_colour_t ink) const;
+    void store_glyph_texture(int index, SDL_Texture* texture);
+
     SDL_Color current_paper{255, 255, 255, 255};
     simple_colour_t current_ink = BLACK;
-    SDL_Texture* glyph_textures[32] = {};
+    SDL_Texture* glyph_textures[glyph_texture_count] = {};
     SDL_Renderer* renderer;
     int cur_line = 0;
     int cur_column = 0;

@@ -29,6 +29,8 @@ public:
     std::string export_text() const;
 
 private:
+    static bool in_grid(int line, int column);
+
     char grid[COLUMNS][LINES];
     int cursor_line = 0;
     int cursor_column = 0;

@@ -61,6 +61,9 @@ public:
 
 private:
     void step(MySoundManager& sounds);
+    void wait_for_flash();
+    bool shows_key_legend() const;
+    void print_key_legend(MyGraphics& g);
     bool start_flash(MySoundManager& sounds, int flashes, int line, int column, const std::string& text,
                      bool wait_for_silence);
     bool start_field_flash(MySoundManager& sounds, const char* field, int flashes);
@@ -82,4 +85,6 @@ private:
     bool background_on = true;
     bool draw_maze = true;
     bool abort_attract_sound = false;
+    // The cell size the regions were laid out for; F4 changes it.
+    int regions_glyph_size = 0;
 };

@@ -42,6 +42,7 @@ private:
     void chase_step();
     void wall_follow_step();
     bool cell_clear(int line, int column);
+    bool on_player() const;
 
     int line_ = 0;
     int column_ = 0;

@@ -35,6 +35,10 @@ public:
     int get_lasers() const { return lasers; }
     int get_player_success() const { return success; }
     bool is_released() const { return released; }
+    int get_line_step() const { return line_step; }
+    int get_column_step() const { return column_step; }
+    bool is_fire_held() const { return fire_held; }
+    bool is_fire_pressed() const { return fire_pressed; }
 
     // Written directly by the menu and the level-clear screen.
     void reset_score() { score = 0; }
@@ -45,6 +49,7 @@ public:
 
 private:
     void move(int line_step, int column_step);
+    void play(int id);
 
     CurrentMaze* maze = nullptr;
     GameApplication& app;
@@ -62,4 +67,7 @@ private:
     int column_step = 0;
     MySoundManager* sound = nullptr;
     int success = 7;
+    // Where the player was last drawn, so that cell can be restored; -10000 is none.
+    int old_line = -10000;
+    int old_column = -10000;
 };

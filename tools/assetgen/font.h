@@ -8,6 +8,7 @@ inline constexpr int kFirstGlyph = 32;
 inline constexpr int kLastGlyph = 132;
 
 inline constexpr int kGlyphCopyright = 127;
+inline constexpr int kGlyphHeart = 128;
 inline constexpr int kGlyphChaser = 129;
 inline constexpr int kGlyphFood = 130;
 inline constexpr int kGlyphChaserGrin = 131;

@@ -1,8 +1,9 @@
 // The KWORBLE font: our own 8x8 glyph designs, drawn as text. Each strip
 // shows up to eight glyphs side by side ('#' = ink), starting at its code.
 // Capitals and digits use two-pixel-wide stems with a one-pixel margin at
-// the top and left, like a chunky Spectrum game font; 127 is a circled C
-// and 129..132 are the game's chaser, food, grinning chaser and player.
+// the top and left, like a chunky Spectrum game font. 127 is a circled C,
+// 128 a heart, and 129..132 are the game's chaser, food (an apple),
+// grinning chaser and player.
 #include "font_data.h"
 
 const GlyphStrip kGlyphStrips[] = {
@@ -127,7 +128,7 @@ const GlyphStrip kGlyphStrips[] = {
         ".##..... .....##. .##..... .#####.. ...###.. ..#####. ...##... ..##.##.",
         ".##..... .....### ........ ........ ........ ........ ........ ........",
     }},
-    // x        y        z        {        |        }        ~        copyrigh
+    // x        y        z        {        |        }        ~        (c)
     {120, {
         "........ ........ ........ ........ ........ ........ ........ ..####..",
         "........ ........ ........ ....###. ...##... .###.... ........ .#....#.",
@@ -138,15 +139,15 @@ const GlyphStrip kGlyphStrips[] = {
         ".##..##. .....##. .######. ....###. ...##... .###.... ........ .#....#.",
         "........ ..####.. ........ ........ ...##... ........ ........ ..####..",
     }},
-    // blank    chaser   food     chaser-g player
+    // heart    chaser   food     grinning player
     {128, {
         "........ ..####.. ....##.. ..####.. ..####..",
-        "........ .######. ...#.... .######. .#....#.",
-        "........ #..##..# ..##.##. #..##..# #.#..#.#",
-        "........ #..##..# .######. #..##..# #.#..#.#",
-        "........ ######## .#.####. ######## #......#",
-        "........ ######## .######. #.####.# .#....#.",
-        "........ ######## ..####.. ##....## ..####..",
+        ".##.##.. .######. ...#.... .######. .#....#.",
+        "#######. #..##..# ..##.##. #..##..# #.#..#.#",
+        "#######. #..##..# .######. #..##..# #.#..#.#",
+        ".#####.. ######## .#.####. ######## #......#",
+        "..###... ######## .######. #.####.# .#....#.",
+        "...#.... ######## ..####.. ##....## ..####..",
         "........ ##.##.## ........ ##.##.## .##..##.",
     }},
 };

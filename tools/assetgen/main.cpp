@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "bmp_writer.h"
+#include "bx_pictures.h"
+#include "cover.h"
 #include "crunch_sound.h"
 #include "font_sheet.h"
+#include "kworble_title.h"
 #include "wav_writer.h"
 
 namespace {
@@ -24,6 +27,12 @@ std::vector<Asset> all_assets() {
         {"Explosion_Crunch.wav",
          [](const std::string& p) { write_wav_mono16(p, kCrunchSampleRate, make_crunch_sound()); }},
         {"Spectrum.bmp", [](const std::string& p) { write_bmp(p, make_font_sheet()); }},
+        {"BX_title_screen.bmp", [](const std::string& p) { write_bmp(p, make_bx_title_screen()); }},
+        {"kworble_refurnished1.bmp", [](const std::string& p) { write_bmp(p, make_kworble_title(1)); }},
+        {"kworble_refurnished2.bmp", [](const std::string& p) { write_bmp(p, make_kworble_title(2)); }},
+        {"KworbleCover.bmp", [](const std::string& p) { write_bmp(p, make_cover()); }},
+        {"BX_title1.bmp", [](const std::string& p) { write_bmp(p, make_bx_title(1)); }},
+        {"BX_title2.bmp", [](const std::string& p) { write_bmp(p, make_bx_title(2)); }},
     };
 }
 

@@ -1,0 +1,226 @@
+#include "app/GameApplication.h"
+
+#include "app/Utilities.h"
+#include "debug/Debug.h"
+#include "display/MyGraphics_record.h"
+#include "display/MyGraphics_render.h"
+#include "display/Window.h"
+#include "screens/MazeEditor.h"
+#include "screens/SpecialStates.h"
+#include "screens/TitleScreen.h"
+#include "world/Player.h"
+
+#include <cstdio>
+
+void GameApplication::start()
+{
+    Utilities::initialise_random_seed();
+    if (SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND) != 0) {
+        printf("SDL_SetRenderDrawBlendMode failed: %s\n", SDL_GetError());
+    }
+    auto render = std::make_unique<MyGraphics_render>(renderer);
+    render->load(0, "Spectrum.bmp", 16, 10);
+    render->load(1, "BX_title_screen.bmp", 8, 100);
+    graphics = std::move(render);
+    frame_limiter.set(60);
+    player_timer.start_time(calculate_player_tempo_time());
+    chaser_timer.start_time(calculate_monster_tempo_time());
+    change_game_state(new TitleScreen(*this, renderer), true);
+}
+
+void GameApplication::finish()
+{
+    graphics.reset();
+}
+
+void GameApplication::run_frame()
+{
+    debug.timing_loop_start();
+
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        handle_event(event);
+    }
+
+    Uint32 now = SDL_GetTicks();
+    Uint32 elapsed = first_frame ? 0 : now - prev_ticks;
+    first_frame = false;
+    prev_ticks = now;
+    double dt = elapsed / 1000.0;
+
+    current_state->update(dt, sound_manager, *this);
+    banner.update(dt);
+
+    if (game_running && !paused) {
+        delete_objects();
+        run_objects(dt);
+        if (player_timer.expired()) {
+            run_controllers(dt);
+        }
+        if (chaser_timer.expired()) {
+            if (player->get_player_success() != player_success_copy) {
+                player_success_copy = player->get_player_success();
+                chaser_timer.start_time(calculate_monster_tempo_time());
+            }
+            monsters.update(dt, sound_manager);
+        }
+    }
+
+    render(renderer, *graphics);
+    debug.timing_loop_end_predelay();
+    frame_limiter.limit();
+}
+
+void GameApplication::render(SDL_Renderer* target, MyGraphics& g)
+{
+    SDL_Color colour = get_rgb_from_simple_colour(background_colour);
+    g.clear_screen(colour);
+    // A replay may switch the game-screen offset; put it back afterwards.
+    RecordOffsetSetting();
+    if (current_state->show_background()) {
+        do_background_draw();
+    }
+    RestoreRecordedOffsetsetting();
+    BlankBorders(target, colour);
+    draw_current_scene(g);
+    debug.timing_prerender();
+    SDL_RenderPresent(target);
+}
+
+void GameApplication::do_background_draw()
+{
+    if (background) {
+        background->replay(*graphics);
+    }
+}
+
+void GameApplication::draw_current_scene(MyGraphics& g)
+{
+    if (game_running) {
+        print_banner(g);
+        print_selection_line(g);
+        maze.print(g);
+        player->print(&g);
+        monsters.print(&g);
+        print_scoreline(g);
+        if (paused) {
+            print_paused_message(g);
+        }
+    }
+    current_state->print(g);
+    debug.print(g);
+}
+
+void GameApplication::change_game_state(SpecialStates* next, bool copy_background)
+{
+    if (copy_background) {
+        copy_screen_as_background(false);
+    }
+    // The outgoing state dies here: callers make this their last action.
+    current_state.reset(next);
+}
+
+void GameApplication::copy_screen_as_background(bool add)
+{
+    if (!add || !background) {
+        screen_copy_debug_count = 0;
+        background = std::make_unique<MyGraphics_record>();
+    }
+    draw_current_scene(*background);
+    ++screen_copy_debug_count;
+    if (screen_copy_debug_count > 2) {
+        printf("screen_copy_debug_count = %i\n", screen_copy_debug_count);
+    }
+}
+
+void GameApplication::handle_event(SDL_Event const& event)
+{
+    switch (event.type) {
+    case SDL_QUIT:
+        quit = true;
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+            paused = true;
+        }
+        break;
+    case SDL_KEYDOWN:
+        key_down_event(event.key);
+        break;
+    case SDL_KEYUP:
+        if (!current_state->key_up(event.key) && game_running) {
+            game_key_processing(event.key.keysym.sym, false);
+        }
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEMOTION:
+        mouse_event(event);
+        break;
+    default:
+        break;
+    }
+}
+
+void GameApplication::key_down_event(SDL_KeyboardEvent const& key)
+{
+    const SDL_Keycode sym = key.keysym.sym;
+    if ((key.keysym.mod & KMOD_GUI) && sym == SDLK_q) {
+        quit = true;
+        return;
+    }
+    switch (sym) {
+    case SDLK_F1:
+        debug.info_toggle();
+        return;
+    case SDLK_F2:
+        change_game_state(new MazeEditor(), true);
+        return;
+    case SDLK_F4:
+        ToggleScreenSize();
+        return;
+    case SDLK_F5:
+        paused = !paused;
+        return;
+    default:
+        break;
+    }
+    if (current_state->key_down(key)) {
+        return;
+    }
+    if (sym == SDLK_ESCAPE) {
+        quit = true;
+        return;
+    }
+    if (!game_running || paused) {
+        return;
+    }
+    if (sym == SDLK_x) {
+        end_game();
+        return;
+    }
+    game_key_processing(sym, true);
+}
+
+void GameApplication::mouse_event(SDL_Event const& event)
+{
+    // The event carries the pointer's window position and, for motion,
+    // its buttons: the same as the pointer state at the time of the event.
+    if (event.type == SDL_MOUSEMOTION) {
+        int x = event.motion.x;
+        int y = event.motion.y;
+        screen_to_game(x, y);
+        if (event.motion.state & SDL_BUTTON_LMASK) {
+            mouse_moved_and_is_down_event(x, y, event.motion.xrel, event.motion.yrel);
+        }
+        return;
+    }
+    int x = event.button.x;
+    int y = event.button.y;
+    screen_to_game(x, y);
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        mouse_button_down_event(x, y);
+    } else {
+        mouse_button_up_event(x, y);
+    }
+}

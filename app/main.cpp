@@ -1,0 +1,38 @@
+#include "app/GameApplication.h"
+#include "app/Utilities.h"
+#include "display/Window.h"
+
+#include <SDL.h>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) != 0) {
+        puts("Could not initialize SDL");
+        return 1;
+    }
+    Utilities::initialise_random_seed();
+    if (!CreateGameWindow()) {
+        puts("Could not create game window");
+        SDL_Quit();
+        return 1;
+    }
+    SDL_Renderer* renderer = SDL_CreateRenderer(GetGameWindow(), -1, 0);
+    if (renderer == nullptr) {
+        puts("Could not create renderer");
+        SDL_Quit();
+        return 1;
+    }
+    int result = 0;
+    {
+        // Everything the application owns goes before SDL shuts down.
+        auto app = std::make_unique<GameApplication>(renderer);
+        result = app->main(argc, argv);
+    }
+    SDL_DestroyRenderer(renderer);
+    SDL_DestroyWindow(GetGameWindow());
+    SDL_Quit();
+    return result;
+}

@@ -1,0 +1,1 @@
+kworble_add_bench(frame_bench app/FrameBench.cpp)

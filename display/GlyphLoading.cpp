@@ -1,0 +1,218 @@
+#include "app/PixelAccess.h"
+#include "app/Utilities.h"
+#include "display/MyGraphics_render.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr Uint32 raw_black = 0;
+// The key colour as a 24-bit bitmap lays it out (red high), and as the
+// recoloured surface lays it out (red low).
+constexpr Uint32 raw_hot_pink_loaded = (238u << 16) | (0u << 8) | 252u;
+constexpr Uint32 raw_hot_pink_recoloured = 238u | (0u << 8) | (252u << 16);
+
+// Locks the surface for as long as a row scan needs it, when SDL asks for that.
+class SurfaceLock {
+public:
+    explicit SurfaceLock(SDL_Surface* surface) : surface(surface)
+    {
+        locked = SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) == 0;
+    }
+    ~SurfaceLock()
+    {
+        if (locked) {
+            SDL_UnlockSurface(surface);
+        }
+    }
+    SurfaceLock(const SurfaceLock&) = delete;
+    SurfaceLock& operator=(const SurfaceLock&) = delete;
+
+private:
+    SDL_Surface* surface;
+    bool locked = false;
+};
+
+// A row outside the picture holds nothing, so a check line past the bottom
+// of a too-small bitmap fails the checks instead of reading past the pixels.
+bool row_has_pixel(SDL_Surface* surface, int row, Uint32 value)
+{
+    if (row < 0 || row >= surface->h) {
+        return false;
+    }
+    SurfaceLock lock(surface);
+    for (int x = 0; x < surface->w; ++x) {
+        if (getpixel(surface, x, row) == value) {
+            return true;
+        }
+    }
+    return false;
+}
+
+[[noreturn]] void fatal_with_sdl_error(const char* format)
+{
+    const std::string error = SDL_GetError();
+    printf(format, error.c_str());
+    Utilities::fatalErrorSDL(error);
+}
+
+SDL_Surface* load_bitmap(const char* filename)
+{
+    SDL_RWops* stream = SDL_RWFromFile(filename, "rb");
+    // Passing a null stream on would replace the "couldn't open" error.
+    return stream == nullptr ? nullptr : SDL_LoadBMP_RW(stream, 1);
+}
+
+} // namespace
+
+SDL_Surface* double_image_size(SDL_Surface* source)
+{
+    const SDL_PixelFormat* format = source->format;
+    SDL_Surface* doubled = SDL_CreateRGBSurface(0, source->w * 2, source->h * 2, format->BitsPerPixel, format->Rmask,
+                                                format->Gmask, format->Bmask, format->Amask);
+    if (doubled == nullptr) {
+        Utilities::fatalError("failed to create surface in double_image_size()");
+    }
+    if (format->palette != nullptr) {
+        // Raw values of a paletted picture only mean the same with its own palette.
+        SDL_SetSurfacePalette(doubled, format->palette);
+    }
+    SDL_LockSurface(source);
+    SDL_LockSurface(doubled);
+    for (int y = 0; y < source->h; ++y) {
+        for (int x = 0; x < source->w; ++x) {
+            const Uint32 pixel = getpixel(source, x, y);
+            putpixel(doubled, 2 * x, 2 * y, pixel);
+            putpixel(doubled, 2 * x, 2 * y + 1, pixel);
+            putpixel(doubled, 2 * x + 1, 2 * y, pixel);
+            putpixel(doubled, 2 * x + 1, 2 * y + 1, pixel);
+        }
+    }
+    SDL_UnlockSurface(doubled);
+    SDL_UnlockSurface(source);
+    return doubled;
+}
+
+SDL_Surface* MyGraphics_render::recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g,
+                                                       unsigned char b, int check_line)
+{
+    int bpp = 0;
+    Uint32 rmask = 0;
+    Uint32 gmask = 0;
+    Uint32 bmask = 0;
+    Uint32 amask = 0;
+    if (!SDL_PixelFormatEnumToMasks(SDL_PIXELFORMAT_BGR888, &bpp, &rmask, &gmask, &bmask, &amask)) {
+        fatal_with_sdl_error("SDL_PixelFormatEnumToMasks error: %s\n");
+    }
+    SDL_Surface* coloured = SDL_CreateRGBSurface(0, source->w, source->h, bpp, rmask, gmask, bmask, amask);
+    if (coloured == nullptr) {
+        return nullptr;
+    }
+    const void* source_pixels = source->pixels;
+    const void* coloured_pixels = coloured->pixels;
+
+    // Black is the key, so the blit below leaves the strokes in the fill colour.
+    if (SDL_SetColorKey(source, SDL_TRUE, SDL_MapRGB(source->format, 0, 0, 0)) != 0) {
+        SDL_FreeSurface(coloured);
+        fatal_with_sdl_error("SDL_SetColorKey<1> error: %s\n");
+    }
+    if (!row_has_pixel(source, check_line, raw_hot_pink_loaded)) {
+        puts("No hot pink [1]");
+    }
+    SDL_FillRect(coloured, nullptr, SDL_MapRGB(coloured->format, r, g, b));
+    if (!row_has_pixel(source, check_line, raw_black)) {
+        puts("No black");
+    }
+    if (SDL_BlitSurface(source, nullptr, coloured, nullptr) != 0) {
+        SDL_FreeSurface(coloured);
+        fatal_with_sdl_error("SDL_BlitSurface<1> error: %s\n");
+    }
+    const Uint32 raw_colour = r | (static_cast<Uint32>(g) << 8) | (static_cast<Uint32>(b) << 16);
+    if (!row_has_pixel(coloured, check_line, raw_colour)) {
+        puts("No colour");
+    }
+    if (!row_has_pixel(coloured, check_line, raw_hot_pink_recoloured)) {
+        puts("No hot pink [2]");
+    }
+    if (source->pixels != source_pixels || coloured->pixels != coloured_pixels) {
+        puts("PIXEL BUFFER MOVED!");
+    }
+    return coloured;
+}
+
+void MyGraphics_render::load(int set, const char* filename, int glyph_size, int check_line)
+{
+    if (static_cast<unsigned>(set) > 1) {
+        Utilities::fatalError("Invalid texture set");
+    }
+    SDL_Surface* source = load_bitmap(filename);
+    if (source == nullptr) {
+        fatal_with_sdl_error("Error loading bitmap: %s\n");
+    }
+    if (glyph_size == 8) {
+        SDL_Surface* doubled = double_image_size(source);
+        SDL_FreeSurface(source);
+        source = doubled;
+    } else if (glyph_size != 16) {
+        SDL_FreeSurface(source);
+        Utilities::fatalError("Glyph sizes supported are only 8 and 16 at the moment");
+    }
+    if (!row_has_pixel(source, check_line, raw_black)) {
+        puts("No black on load?");
+        SDL_FreeSurface(source);
+        Utilities::fatalError("No black");
+    }
+
+    for (int colour = 0; colour < 16; ++colour) {
+        SDL_Color rgb;
+        get_rgb_from_simple_colour(&rgb, static_cast<simple_colour_t>(colour));
+        SDL_Surface* coloured = recolour_black_surface(source, rgb.r, rgb.g, rgb.b, check_line);
+        if (coloured == nullptr) {
+            printf("Surface creation failed: %s\n", SDL_GetError());
+            continue;
+        }
+        const SDL_Color& key = hot_pink_means_transparent;
+        if (SDL_SetColorKey(coloured, SDL_TRUE, SDL_MapRGB(coloured->format, key.r, key.g, key.b)) != 0) {
+            fatal_with_sdl_error("SDL_SetColorKey<2> error: %s\n");
+        }
+        int bpp = 0;
+        Uint32 rmask = 0;
+        Uint32 gmask = 0;
+        Uint32 bmask = 0;
+        Uint32 amask = 0;
+        if (!SDL_PixelFormatEnumToMasks(SDL_PIXELFORMAT_ABGR8888, &bpp, &rmask, &gmask, &bmask, &amask)) {
+            printf("SDL_PixelFormatEnumToMasks error: %s\n", SDL_GetError());
+            SDL_FreeSurface(coloured);
+            continue;
+        }
+        // Starts all zero, so whatever the keyed blit skips stays transparent.
+        SDL_Surface* with_alpha = SDL_CreateRGBSurface(0, coloured->w, coloured->h, bpp, rmask, gmask, bmask, amask);
+        if (with_alpha == nullptr) {
+            printf("SDL_CreateRGBSurface error: %s\n", SDL_GetError());
+            SDL_FreeSurface(coloured);
+            continue;
+        }
+        if (SDL_BlitSurface(coloured, nullptr, with_alpha, nullptr) != 0) {
+            fatal_with_sdl_error("SDL_BlitSurface<2> error: %s\n");
+        }
+        SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, with_alpha);
+        if (texture == nullptr) {
+            fatal_with_sdl_error("texture creation failed: %s\n");
+        }
+        SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+        store_glyph_texture(set * 16 + colour, texture);
+        SDL_FreeSurface(coloured);
+        SDL_FreeSurface(with_alpha);
+    }
+    SDL_FreeSurface(source);
+}
+
+void MyGraphics_render::store_glyph_texture(int index, SDL_Texture* texture)
+{
+    // Loading a set again replaces its textures without leaking the old ones.
+    if (glyph_textures[index] != nullptr) {
+        SDL_DestroyTexture(glyph_textures[index]);
+    }
+    glyph_textures[index] = texture;
+}

@@ -1,0 +1,219 @@
+#include "display/MyGraphics_render.h"
+
+#include "app/Utilities.h"
+#include "display/Window.h"
+
+namespace {
+// Glyph bitmaps hold 32 cells of 16x16 pixels to a row, starting at code 33.
+constexpr int source_cell = 16;
+constexpr int cells_per_row = 32;
+constexpr int first_glyph_code = 33;
+constexpr int columns = 32;
+constexpr int lines = 24;
+
+int printable(int c)
+{
+    return c < 32 ? '?' : c;
+}
+
+SDL_Rect glyph_source(int c)
+{
+    const int index = c - first_glyph_code;
+    return SDL_Rect{(index % cells_per_row) * source_cell, (index / cells_per_row) * source_cell, source_cell,
+                    source_cell};
+}
+} // namespace
+
+MyGraphics_render::MyGraphics_render(SDL_Renderer* renderer) : renderer(renderer) {}
+
+MyGraphics_render::~MyGraphics_render()
+{
+    for (SDL_Texture*& texture : glyph_textures) {
+        if (texture != nullptr) {
+            SDL_DestroyTexture(texture);
+            texture = nullptr;
+        }
+    }
+}
+
+void MyGraphics_render::print(int line, int column, simple_colour_t fg, SDL_Color const& bg, int c)
+{
+    MyGraphics_render::printxy(column * glyph_size, line * glyph_size, fg, bg, c);
+    cur_line = line;
+    cur_column = column;
+    MyGraphics_render::skip_1_forward();
+}
+
+void MyGraphics_render::printxy(int x, int y, simple_colour_t fg, SDL_Color const& bg, int c)
+{
+    c = printable(c);
+    game_to_screen(x, y);
+    if (c == ' ') {
+        // A space fills its cell even on transparent paper.
+        drawBlank(x, y, bg);
+        return;
+    }
+    if (!paper_transparent) {
+        drawBlank(x, y, bg);
+    }
+    SDL_Texture* texture = glyph_texture_for(fg);
+    if (texture != nullptr) {
+        const SDL_Rect source = glyph_source(c);
+        const SDL_Rect destination{x, y, glyph_size, glyph_size};
+        SDL_RenderCopy(renderer, texture, &source, &destination);
+    }
+}
+
+void MyGraphics_render::print(int line, int column, simple_colour_t fg, simple_colour_t bg, int c)
+{
+    MyGraphics_render::print(line, column, fg, get_rgb_from_simple_colour(bg), c);
+}
+
+void MyGraphics_render::print(int line, int column, int c)
+{
+    MyGraphics_render::print(line, column, current_ink, current_paper, c);
+}
+
+void MyGraphics_render::printxy(int x, int y, int c)
+{
+    MyGraphics_render::printxy(x, y, current_ink, current_paper, c);
+}
+
+void MyGraphics_render::print(simple_colour_t fg, SDL_Color const& bg, int c)
+{
+    MyGraphics_render::print(cur_line, cur_column, fg, bg, c);
+}
+
+void MyGraphics_render::print(simple_colour_t fg, simple_colour_t bg, int c)
+{
+    MyGraphics_render::print(cur_line, cur_column, fg, bg, c);
+}
+
+void MyGraphics_render::print(int c)
+{
+    MyGraphics_render::print(cur_line, cur_column, c);
+}
+
+void MyGraphics_render::printxy(int x, int y, simple_colour_t fg, int c)
+{
+    // Glyph only: a space has no cell and nothing to draw.
+    c = printable(c);
+    SDL_Texture* texture = glyph_texture_for(fg);
+    if (c == ' ' || texture == nullptr) {
+        return;
+    }
+    game_to_screen(x, y);
+    const SDL_Rect source = glyph_source(c);
+    const SDL_Rect destination{x, y, glyph_size, glyph_size};
+    SDL_RenderCopy(renderer, texture, &source, &destination);
+}
+
+void MyGraphics_render::set_fg_colour(simple_colour_t fg)
+{
+    current_ink = fg;
+}
+
+void MyGraphics_render::set_bg_colour(SDL_Color const& bg)
+{
+    current_paper = SDL_Color{bg.r, bg.g, bg.b, 255};
+}
+
+void MyGraphics_render::set_bg_colour(simple_colour_t bg)
+{
+    const SDL_Color rgb = get_rgb_from_simple_colour(bg);
+    current_paper = SDL_Color{rgb.r, rgb.g, rgb.b, 255};
+}
+
+void MyGraphics_render::set_bg_opaque()
+{
+    paper_transparent = false;
+}
+
+void MyGraphics_render::set_bg_transparent()
+{
+    paper_transparent = true;
+}
+
+void MyGraphics_render::go_to(int line, int column)
+{
+    cur_line = line;
+    cur_column = column;
+}
+
+void MyGraphics_render::skip_1_forward()
+{
+    ++cur_column;
+    if (cur_column >= columns) {
+        cur_column = 0;
+        ++cur_line;
+        if (cur_line >= lines) {
+            cur_line = 0;
+        }
+    }
+}
+
+void MyGraphics_render::clear_screen(SDL_Color const& colour)
+{
+    if (SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, 255) != 0) {
+        Utilities::fatalErrorSDL("MyGraphics_render::clear_screen SDL_SetRenderDrawColor Error =");
+    }
+    if (SDL_RenderClear(renderer) != 0) {
+        Utilities::fatalErrorSDL("MyGraphics_render::clear_screen SDL_RenderClear Error =");
+    }
+}
+
+void MyGraphics_render::FillRect(SDL_Color const& colour, SDL_Rect const& rect)
+{
+    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
+    FillRect(rect);
+}
+
+void MyGraphics_render::FillRect(SDL_Rect const& rect)
+{
+    const SDL_Rect shifted = game_to_screen(rect);
+    SDL_RenderFillRect(renderer, &shifted);
+}
+
+void MyGraphics_render::RenderCopy(SDL_Texture* texture, SDL_Rect* src, SDL_Rect* dst)
+{
+    if (dst == nullptr) {
+        SDL_RenderCopy(renderer, texture, src, nullptr);
+        return;
+    }
+    const SDL_Rect shifted = game_to_screen(*dst);
+    SDL_RenderCopy(renderer, texture, src, &shifted);
+}
+
+void MyGraphics_render::update_game_screen_offset(int on)
+{
+    if (on != 0) {
+        raw_set_game_screen_offset();
+    } else {
+        raw_remove_game_screen_offset();
+    }
+}
+
+int MyGraphics_render::line_to_y(int line) const
+{
+    return line * glyph_size;
+}
+
+int MyGraphics_render::column_to_x(int column) const
+{
+    return column * glyph_size;
+}
+
+void MyGraphics_render::drawBlank(int x, int y, SDL_Color const& colour)
+{
+    const SDL_Rect cell{x, y, glyph_size, glyph_size};
+    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
+    SDL_RenderFillRect(renderer, &cell);
+}
+
+SDL_Texture* MyGraphics_render::glyph_texture_for(simple_colour_t ink) const
+{
+    // An ink outside the two glyph sets draws no glyph rather than reading
+    // past the texture table.
+    const auto index = static_cast<unsigned>(ink);
+    return index < glyph_texture_count ? glyph_textures[index] : nullptr;
+}

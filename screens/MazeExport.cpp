@@ -1,0 +1,47 @@
+#include "screens/MazeEditor.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const EXPORT_FILE = "maze.txt";
+
+} // namespace
+
+// The grid in the form of an entry of the built-in maze table.
+std::string MazeEditor::export_text() const
+{
+    std::string text = "const char* maze[] =\n{\n";
+    for (int line = 0; line < LINES; ++line) {
+        text += "\t\"";
+        for (int column = 0; column < COLUMNS; ++column) {
+            text += grid[column][line];
+        }
+        text += "\",\n";
+    }
+    text += "\t0,\n};\n";
+    return text;
+}
+
+bool MazeEditor::save()
+{
+    std::FILE* file = std::fopen(EXPORT_FILE, "w");
+    if (file == nullptr) {
+        std::printf("Could not save %s: %s\n", EXPORT_FILE, std::strerror(errno));
+        return false;
+    }
+    std::string text = export_text();
+    errno = 0;
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    int write_error = errno;
+    // Closing flushes the buffer, so a full disk may only show up here.
+    bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        int error = (!written && write_error != 0) ? write_error : errno;
+        std::printf("Could not save %s: %s\n", EXPORT_FILE, std::strerror(error != 0 ? error : EIO));
+        return false;
+    }
+    return true;
+}

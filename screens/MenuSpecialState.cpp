@@ -1,0 +1,135 @@
+#include "screens/MenuSpecialState.h"
+
+#include "app/GameApplication.h"
+#include "display/MyGraphics.h"
+#include "display/TextPrinting.h"
+#include "world/CurrentMaze.h"
+
+// The menu's script. Each entry is a step code; the three runs of 7..14 are
+// the game set-up shared by Play, Demo and the attract loop.
+const state_t state_table[54] = {
+    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
+    7,  8,  9,  10, 11, 12, 13, 14, 18, 19, 20, 21, 22, 7,  8,  9,  10, 11,
+    12, 13, 14, 18, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36,
+};
+
+namespace {
+
+constexpr state_t end_of_table = 36;
+constexpr int menu_tick_ms = 20;
+
+const char* const key_legend[] = {"7=up   ", "6=down ", "5=left ", "8=right", "9=laser", "X=exit "};
+
+bool is_maze_wipe(state_t code)
+{
+    return code == 0 || code == 8 || code == 31;
+}
+
+} // namespace
+
+int GetStateTableLocation(state_t code)
+{
+    int index = 0;
+    while (state_table[index] != code && state_table[index] != end_of_table) {
+        ++index;
+    }
+    return index;
+}
+
+MenuSpecialState::MenuSpecialState(GameApplication& app, CurrentMaze& maze)
+    : app(app), maze(maze), position(GetStateTableLocation(0))
+{
+    tick_timer.start_time(menu_tick_ms);
+    set_up_menu_lines();
+    set_up_mouse_regions();
+}
+
+void MenuSpecialState::Dont_Redraw_Maze(bool demo)
+{
+    go_to_first(demo ? 2 : 1);
+    draw_maze = false;
+}
+
+void MenuSpecialState::set_up_menu_lines()
+{
+    menu_items = {
+        {" M=Maze  ", 'M'}, {" T=Tempo ", 'T'}, {" G=Grade ", 'G'}, {" R=Reset ", 'R'},
+        {" I=Instr ", 'I'}, {" D=Demo  ", 'D'}, {" P=Play  ", 'P'}, {" S=Save  ", 'S'},
+    };
+    blank_line = std::string(9, ' ');
+    menu_line_count = 2 * static_cast<int>(menu_items.size()) + 1;
+}
+
+void MenuSpecialState::update(double, MySoundManager& sounds, GameApplication&)
+{
+    if (abort_attract_sound) {
+        abort_attract_sound = false;
+        sounds.abort_sound(SOUND_ATTRACT);
+    }
+    if (tick_timer.expired()) {
+        // May replace this state: nothing may follow it.
+        step(sounds);
+    }
+}
+
+void MenuSpecialState::print(MyGraphics& g)
+{
+    if (is_maze_wipe(current_code())) {
+        if (progress < wipe_steps) {
+            maze.print(g, progress);
+        } else {
+            app.print_scoreline(g);
+            app.print_selection_line(g);
+            app.print_banner(g);
+            maze.print(g);
+        }
+        return;
+    }
+    app.print_scoreline(g);
+    app.print_selection_line(g);
+    app.print_banner(g);
+    if (draw_maze) {
+        maze.print(g);
+    }
+    print_menu_lines(g, progress < menu_line_count ? progress : menu_line_count);
+    if (flashing_text) {
+        flashing_text->print_text(g);
+    }
+    if (shows_key_legend()) {
+        print_key_legend(g);
+    }
+}
+
+void MenuSpecialState::print_menu_lines(MyGraphics& g, int count)
+{
+    g.set_fg_colour(BLACK);
+    g.set_bg_colour(BRIGHT_WHITE);
+    for (int i = 0; i < count && i < menu_line_count; ++i) {
+        g.go_to(3 + i, 22);
+        if (i % 2 == 0) {
+            print_string(g, blank_line);
+        } else {
+            print_string(g, menu_items[(i - 1) / 2].text);
+        }
+    }
+}
+
+// The game keys are shown while Play starts and while a game is being set up.
+bool MenuSpecialState::shows_key_legend() const
+{
+    state_t code = current_code();
+    if (code == 5 || code == 6 || code == 7) {
+        return true;
+    }
+    return code == 4 && state_table[return_position] == 7;
+}
+
+void MenuSpecialState::print_key_legend(MyGraphics& g)
+{
+    g.set_fg_colour(BLUE);
+    g.set_bg_colour(BRIGHT_WHITE);
+    int line = 3;
+    for (const char* text : key_legend) {
+        print_string(g, line++, 1, text);
+    }
+}

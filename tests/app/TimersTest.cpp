@@ -1,0 +1,72 @@
+#include "app/Timers.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class Timers : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (SDL_WasInit(SDL_INIT_TIMER) == 0) {
+            ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_TIMER), 0) << SDL_GetError();
+        }
+    }
+};
+
+// Waits until at least `ms` milliseconds have passed since `start`.
+void wait_past(Uint32 start, Uint32 ms)
+{
+    EXPECT_TRUE(wait_until([&] { return SDL_GetTicks() - start > ms; }, ms + 5000));
+}
+} // namespace
+
+TEST_F(Timers, RepeatingTimerMergesMissedPeriods)
+{
+    RepeatingTimer timer;
+    EXPECT_FALSE(timer.expired());
+    timer.start_time(40);
+    ASSERT_TRUE(wait_until([&] { return timer.expired(); }));
+    const Uint32 first = SDL_GetTicks();
+    wait_past(first, 3 * 40 + 10);
+    // Three periods passed unpolled: one report, then none.
+    EXPECT_TRUE(timer.expired());
+    EXPECT_FALSE(timer.expired());
+    // It goes on firing.
+    EXPECT_TRUE(wait_until([&] { return timer.expired(); }));
+}
+
+TEST_F(Timers, RestartingARepeatingTimerClearsAPendingExpiry)
+{
+    RepeatingTimer timer;
+    timer.start_time(5);
+    const Uint32 start = SDL_GetTicks();
+    wait_past(start, 30);
+    timer.start_time(100000);
+    EXPECT_FALSE(timer.expired());
+    timer.start_time(5);
+    EXPECT_TRUE(wait_until([&] { return timer.expired(); }));
+}
+
+TEST_F(Timers, OneShotTimerStaysExpiredUntilRestarted)
+{
+    OneShotTimer timer;
+    EXPECT_FALSE(timer.expired());
+    timer.start_time(5);
+    ASSERT_TRUE(wait_until([&] { return timer.expired(); }));
+    EXPECT_TRUE(timer.expired());
+
+    // Restarting after it fired is no error, and clears the flag.
+    timer.start_time(100000);
+    EXPECT_FALSE(timer.expired());
+    timer.start_time(5);
+    EXPECT_TRUE(wait_until([&] { return timer.expired(); }));
+}
+
+TEST_F(Timers, RestartingAPendingOneShotCancelsIt)
+{
+    OneShotTimer timer;
+    timer.start_time(10);
+    timer.start_time(100000);
+    EXPECT_FALSE(wait_until([&] { return timer.expired(); }, 100));
+}

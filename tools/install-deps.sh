@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the game need on Debian,
+# skipping what is already there.
+set -euo pipefail
+packages=(cmake g++ make libsdl2-dev googletest libgtest-dev libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+fi
