@@ -7,7 +7,7 @@
 #include "world/ObjectBaseType.h"
 #include "world/Player.h"
 
-const char* const banner_text = "[ink=white][paper=red][speed=0]KWORBLE  \x7f 1986 Braxmoor Systems"
+const char* const banner_text = "[ink=white][paper=red][speed=0]KWORBLE  \x7f 1985 Braxmoor Systems"
                                 "[ink=bright white][paper=bright blue]  Refurnished  \x7f 2026 the Kworble crew  ";
 
 GameApplication::GameApplication(SDL_Renderer* renderer)

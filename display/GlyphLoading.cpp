@@ -57,6 +57,20 @@ bool row_has_pixel(SDL_Surface* surface, int row, Uint32 value)
     Utilities::fatalErrorSDL(error);
 }
 
+// An empty surface of the source's size, red in the lowest byte.
+SDL_Surface* new_recolour_surface(SDL_Surface* source)
+{
+    int bpp = 0;
+    Uint32 rmask = 0;
+    Uint32 gmask = 0;
+    Uint32 bmask = 0;
+    Uint32 amask = 0;
+    if (!SDL_PixelFormatEnumToMasks(SDL_PIXELFORMAT_BGR888, &bpp, &rmask, &gmask, &bmask, &amask)) {
+        fatal_with_sdl_error("SDL_PixelFormatEnumToMasks error: %s\n");
+    }
+    return SDL_CreateRGBSurface(0, source->w, source->h, bpp, rmask, gmask, bmask, amask);
+}
+
 SDL_Surface* load_bitmap(const char* filename)
 {
     SDL_RWops* stream = SDL_RWFromFile(filename, "rb");
@@ -97,24 +111,21 @@ SDL_Surface* double_image_size(SDL_Surface* source)
 SDL_Surface* MyGraphics_render::recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g,
                                                        unsigned char b, int check_line)
 {
-    int bpp = 0;
-    Uint32 rmask = 0;
-    Uint32 gmask = 0;
-    Uint32 bmask = 0;
-    Uint32 amask = 0;
-    if (!SDL_PixelFormatEnumToMasks(SDL_PIXELFORMAT_BGR888, &bpp, &rmask, &gmask, &bmask, &amask)) {
-        fatal_with_sdl_error("SDL_PixelFormatEnumToMasks error: %s\n");
+    SDL_Surface* coloured = new_recolour_surface(source);
+    if (coloured != nullptr) {
+        recolour_into(source, coloured, r, g, b, check_line);
     }
-    SDL_Surface* coloured = SDL_CreateRGBSurface(0, source->w, source->h, bpp, rmask, gmask, bmask, amask);
-    if (coloured == nullptr) {
-        return nullptr;
-    }
+    return coloured;
+}
+
+void MyGraphics_render::recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g,
+                                      unsigned char b, int check_line)
+{
     const void* source_pixels = source->pixels;
     const void* coloured_pixels = coloured->pixels;
 
     // Black is the key, so the blit below leaves the strokes in the fill colour.
     if (SDL_SetColorKey(source, SDL_TRUE, SDL_MapRGB(source->format, 0, 0, 0)) != 0) {
-        SDL_FreeSurface(coloured);
         fatal_with_sdl_error("SDL_SetColorKey<1> error: %s\n");
     }
     if (!row_has_pixel(source, check_line, raw_hot_pink_loaded)) {
@@ -125,7 +136,6 @@ SDL_Surface* MyGraphics_render::recolour_black_surface(SDL_Surface* source, unsi
         puts("No black");
     }
     if (SDL_BlitSurface(source, nullptr, coloured, nullptr) != 0) {
-        SDL_FreeSurface(coloured);
         fatal_with_sdl_error("SDL_BlitSurface<1> error: %s\n");
     }
     const Uint32 raw_colour = r | (static_cast<Uint32>(g) << 8) | (static_cast<Uint32>(b) << 16);
@@ -138,7 +148,6 @@ SDL_Surface* MyGraphics_render::recolour_black_surface(SDL_Surface* source, unsi
     if (source->pixels != source_pixels || coloured->pixels != coloured_pixels) {
         puts("PIXEL BUFFER MOVED!");
     }
-    return coloured;
 }
 
 void MyGraphics_render::load(int set, const char* filename, int glyph_size, int check_line)
@@ -164,14 +173,17 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
         Utilities::fatalError("No black");
     }
 
+    // One recolouring surface serves all sixteen colours: fresh memory for
+    // each would cost more than the recolouring itself.
+    SDL_Surface* coloured = new_recolour_surface(source);
     for (int colour = 0; colour < 16; ++colour) {
-        SDL_Color rgb;
-        get_rgb_from_simple_colour(&rgb, static_cast<simple_colour_t>(colour));
-        SDL_Surface* coloured = recolour_black_surface(source, rgb.r, rgb.g, rgb.b, check_line);
         if (coloured == nullptr) {
             printf("Surface creation failed: %s\n", SDL_GetError());
             continue;
         }
+        SDL_Color rgb;
+        get_rgb_from_simple_colour(&rgb, static_cast<simple_colour_t>(colour));
+        recolour_into(source, coloured, rgb.r, rgb.g, rgb.b, check_line);
         const SDL_Color& key = hot_pink_means_transparent;
         if (SDL_SetColorKey(coloured, SDL_TRUE, SDL_MapRGB(coloured->format, key.r, key.g, key.b)) != 0) {
             fatal_with_sdl_error("SDL_SetColorKey<2> error: %s\n");
@@ -183,14 +195,12 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
         Uint32 amask = 0;
         if (!SDL_PixelFormatEnumToMasks(SDL_PIXELFORMAT_ABGR8888, &bpp, &rmask, &gmask, &bmask, &amask)) {
             printf("SDL_PixelFormatEnumToMasks error: %s\n", SDL_GetError());
-            SDL_FreeSurface(coloured);
             continue;
         }
         // Starts all zero, so whatever the keyed blit skips stays transparent.
         SDL_Surface* with_alpha = SDL_CreateRGBSurface(0, coloured->w, coloured->h, bpp, rmask, gmask, bmask, amask);
         if (with_alpha == nullptr) {
             printf("SDL_CreateRGBSurface error: %s\n", SDL_GetError());
-            SDL_FreeSurface(coloured);
             continue;
         }
         if (SDL_BlitSurface(coloured, nullptr, with_alpha, nullptr) != 0) {
@@ -201,18 +211,13 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
             fatal_with_sdl_error("texture creation failed: %s\n");
         }
         SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-        store_glyph_texture(set * 16 + colour, texture);
-        SDL_FreeSurface(coloured);
-        SDL_FreeSurface(with_alpha);
+        if (software) {
+            store_glyph_set_entry(set * 16 + colour, texture, with_alpha);
+        } else {
+            store_glyph_set_entry(set * 16 + colour, texture, nullptr);
+            SDL_FreeSurface(with_alpha);
+        }
     }
+    SDL_FreeSurface(coloured);
     SDL_FreeSurface(source);
-}
-
-void MyGraphics_render::store_glyph_texture(int index, SDL_Texture* texture)
-{
-    // Loading a set again replaces its textures without leaking the old ones.
-    if (glyph_textures[index] != nullptr) {
-        SDL_DestroyTexture(glyph_textures[index]);
-    }
-    glyph_textures[index] = texture;
 }

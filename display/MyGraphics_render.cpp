@@ -16,23 +16,28 @@ int printable(int c)
     return c < 32 ? '?' : c;
 }
 
-SDL_Rect glyph_source(int c)
+// Where glyph c sits on a sheet whose cells are `cell` pixels square.
+SDL_Rect glyph_source(int c, int cell)
 {
     const int index = c - first_glyph_code;
-    return SDL_Rect{(index % cells_per_row) * source_cell, (index / cells_per_row) * source_cell, source_cell,
-                    source_cell};
+    return SDL_Rect{(index % cells_per_row) * cell, (index / cells_per_row) * cell, cell, cell};
+}
+
+bool is_software(SDL_Renderer* renderer)
+{
+    SDL_RendererInfo info;
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
 }
 } // namespace
 
-MyGraphics_render::MyGraphics_render(SDL_Renderer* renderer) : renderer(renderer) {}
+MyGraphics_render::MyGraphics_render(SDL_Renderer* renderer) : renderer(renderer), software(is_software(renderer))
+{
+}
 
 MyGraphics_render::~MyGraphics_render()
 {
-    for (SDL_Texture*& texture : glyph_textures) {
-        if (texture != nullptr) {
-            SDL_DestroyTexture(texture);
-            texture = nullptr;
-        }
+    for (unsigned i = 0; i < glyph_texture_count; ++i) {
+        store_glyph_set_entry(static_cast<int>(i), nullptr, nullptr);
     }
 }
 
@@ -56,12 +61,7 @@ void MyGraphics_render::printxy(int x, int y, simple_colour_t fg, SDL_Color cons
     if (!paper_transparent) {
         drawBlank(x, y, bg);
     }
-    SDL_Texture* texture = glyph_texture_for(fg);
-    if (texture != nullptr) {
-        const SDL_Rect source = glyph_source(c);
-        const SDL_Rect destination{x, y, glyph_size, glyph_size};
-        SDL_RenderCopy(renderer, texture, &source, &destination);
-    }
+    copy_glyph(fg, c, x, y);
 }
 
 void MyGraphics_render::print(int line, int column, simple_colour_t fg, simple_colour_t bg, int c)
@@ -98,14 +98,10 @@ void MyGraphics_render::printxy(int x, int y, simple_colour_t fg, int c)
 {
     // Glyph only: a space has no cell and nothing to draw.
     c = printable(c);
-    SDL_Texture* texture = glyph_texture_for(fg);
-    if (c == ' ' || texture == nullptr) {
-        return;
+    if (c != ' ') {
+        game_to_screen(x, y);
+        copy_glyph(fg, c, x, y);
     }
-    game_to_screen(x, y);
-    const SDL_Rect source = glyph_source(c);
-    const SDL_Rect destination{x, y, glyph_size, glyph_size};
-    SDL_RenderCopy(renderer, texture, &source, &destination);
 }
 
 void MyGraphics_render::set_fg_colour(simple_colour_t fg)
@@ -207,13 +203,36 @@ void MyGraphics_render::drawBlank(int x, int y, SDL_Color const& colour)
 {
     const SDL_Rect cell{x, y, glyph_size, glyph_size};
     SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
+    if (software && colour.a == 255) {
+        // Blending opaque paper changes nothing but costs the software
+        // renderer a blend per pixel instead of a plain fill.
+        SDL_BlendMode mode = SDL_BLENDMODE_NONE;
+        SDL_GetRenderDrawBlendMode(renderer, &mode);
+        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+        SDL_RenderFillRect(renderer, &cell);
+        SDL_SetRenderDrawBlendMode(renderer, mode);
+        return;
+    }
     SDL_RenderFillRect(renderer, &cell);
 }
 
-SDL_Texture* MyGraphics_render::glyph_texture_for(simple_colour_t ink) const
+void MyGraphics_render::copy_glyph(simple_colour_t ink, int c, int x, int y)
 {
     // An ink outside the two glyph sets draws no glyph rather than reading
     // past the texture table.
     const auto index = static_cast<unsigned>(ink);
-    return index < glyph_texture_count ? glyph_textures[index] : nullptr;
+    if (index >= glyph_texture_count || glyph_textures[index] == nullptr) {
+        return;
+    }
+    const SDL_Rect destination{x, y, glyph_size, glyph_size};
+    if (software) {
+        SDL_Texture* scaled = prescaled_texture(index);
+        if (scaled != nullptr) {
+            const SDL_Rect source = glyph_source(c, glyph_size);
+            SDL_RenderCopy(renderer, scaled, &source, &destination);
+            return;
+        }
+    }
+    const SDL_Rect source = glyph_source(c, source_cell);
+    SDL_RenderCopy(renderer, glyph_textures[index], &source, &destination);
 }

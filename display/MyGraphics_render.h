@@ -48,8 +48,12 @@ public:
 private:
     static constexpr unsigned glyph_texture_count = 32;
 
-    SDL_Texture* glyph_texture_for(simple_colour_t ink) const;
-    void store_glyph_texture(int index, SDL_Texture* texture);
+    // Copies glyph c in this ink to the cell-sized square at window (x, y).
+    void copy_glyph(simple_colour_t ink, int c, int x, int y);
+    SDL_Texture* prescaled_texture(unsigned index);
+    void recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g,
+                       unsigned char b, int check_line);
+    void store_glyph_set_entry(int index, SDL_Texture* texture, SDL_Surface* sheet);
 
     SDL_Color current_paper{255, 255, 255, 255};
     simple_colour_t current_ink = BLACK;
@@ -58,6 +62,15 @@ private:
     int cur_line = 0;
     int cur_column = 0;
     bool paper_transparent = false;
+
+    // The software renderer copies a scaled cell dozens of times slower than
+    // a straight one, and other layouts than its own several times slower,
+    // so on it each glyph sheet is kept and cells are drawn from copies
+    // scaled to the current cell size in its layout, made on first use.
+    bool software = false;
+    SDL_Surface* glyph_sheets[glyph_texture_count] = {};
+    SDL_Texture* prescaled[glyph_texture_count] = {};
+    int prescaled_size[glyph_texture_count] = {};
 };
 
 // A new surface, twice as wide and high, each pixel a 2x2 block. Caller frees.

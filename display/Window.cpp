@@ -67,6 +67,11 @@ bool CreateGameWindow()
     game_window = SDL_CreateWindow("Kworble", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, window_width,
                                    window_height, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
     if (game_window == nullptr) {
+        // Without OpenGL (a headless display, say) the renderer draws in software.
+        game_window = SDL_CreateWindow("Kworble", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, window_width,
+                                       window_height, SDL_WINDOW_SHOWN);
+    }
+    if (game_window == nullptr) {
         puts(SDL_GetError());
         return false;
     }

@@ -21,14 +21,14 @@ void TitleScreen::init_display_list()
     add_blank(1);
 
     add_text("Code", BRIGHT_GREEN);
-    add_text("\177 2024 Tamsin Orlevy and", GREEN);
+    add_text("\177 2026 Tamsin Orlevy and", GREEN);
     add_text("Corwin Haddleby", GREEN);
     add_blank(1);
     add_text("Original", BRIGHT_GREEN);
-    add_text("\177 1984 Braxmoor Systems", GREEN);
+    add_text("\177 1985 Braxmoor Systems", GREEN);
     add_blank(1);
     add_text("Kworble Refurnished Screen", BRIGHT_GREEN);
-    add_text("\177 2023 Ilse Marrowgate", GREEN);
+    add_text("\177 2026 Ilse Marrowgate", GREEN);
     add_blank(1);
     add_text("All used with permission", GREEN);
     add_blank(2);
@@ -49,7 +49,7 @@ void TitleScreen::init_display_list()
     add_blank(2);
 
     add_text("About the Original", BRIGHT_YELLOW);
-    add_text("Kworble first came out in 1984", YELLOW);
+    add_text("Kworble first came out in 1985", YELLOW);
     add_text("on a cassette from Braxmoor", YELLOW);
     add_text("Systems, a two-room software", YELLOW);
     add_text("house above a bicycle shop in", YELLOW);

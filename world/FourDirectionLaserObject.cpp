@@ -16,8 +16,7 @@ constexpr int column_steps[DIRECTION_COUNT] = {0, 0, -1, 1};
 
 } // namespace
 
-FourDirectionLaserObject::FourDirectionLaserObject(CurrentMaze& maze, MonsterManager& monsters, int line,
-                                                   int column)
+FourDirectionLaserObject::FourDirectionLaserObject(CurrentMaze& maze, MonsterManager& monsters, int line, int column)
     : maze(maze), monsters(monsters), line(line), column(column)
 {
 }

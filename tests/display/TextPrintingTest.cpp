@@ -41,7 +41,7 @@ protected:
         return true;
     }
 
-    HeadlessScreen screen{16, false};
+    HeadlessScreen screen{16};
 };
 } // namespace
 

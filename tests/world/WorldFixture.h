@@ -61,7 +61,7 @@ protected:
         if ((SDL_WasInit(SDL_INIT_AUDIO) & SDL_INIT_AUDIO) == 0) {
             ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
         }
-        screen = std::make_unique<HeadlessScreen>(16, false);
+        screen = std::make_unique<HeadlessScreen>(16, load_glyphs);
         app = std::make_unique<GameApplication>(screen->renderer());
         srand(1234);
     }
@@ -70,6 +70,8 @@ protected:
     {
         app.reset();
         screen.reset();
+        // The audio device stays open until SDL shuts down.
+        SDL_Quit();
     }
 
     Player& player() { return app->get_player(); }
@@ -97,6 +99,7 @@ protected:
 
     bool wait_for_silence() { return wait_until([this] { return sounds().are_all_sounds_finished(); }, 10000); }
 
+    bool load_glyphs = false;
     std::unique_ptr<HeadlessScreen> screen;
     std::unique_ptr<GameApplication> app;
 };
