@@ -211,13 +211,13 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
             fatal_with_sdl_error("texture creation failed: %s\n");
         }
         SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-        if (software) {
-            store_glyph_set_entry(set * 16 + colour, texture, with_alpha);
-        } else {
-            store_glyph_set_entry(set * 16 + colour, texture, nullptr);
-            SDL_FreeSurface(with_alpha);
-        }
+        store_glyph_texture(set * 16 + colour, texture);
+        SDL_FreeSurface(with_alpha);
     }
     SDL_FreeSurface(coloured);
-    SDL_FreeSurface(source);
+    if (software) {
+        keep_glyph_source(set, source);
+    } else {
+        SDL_FreeSurface(source);
+    }
 }

@@ -1,37 +1,49 @@
+#include "app/PixelAccess.h"
 #include "display/MyGraphics_render.h"
 #include "display/Window.h"
 
 namespace {
 constexpr int source_cell = 16;
 
-// Nearest-neighbour copy of a 32-bit glyph sheet with `cell`-pixel cells,
-// in the software renderer's own layout, which it blends several times
-// faster than any other. Cell edges land on whole pixels, so every cell
-// scales on its own.
-SDL_Surface* scale_sheet(SDL_Surface* sheet, int cell)
+// Glyph set `source` in one ink, scaled to `cell`-pixel cells, in the
+// software renderer's own layout: the same picture the loader's textures
+// hold (black strokes in the ink, the key colour clear, any other colour
+// as it is), by nearest neighbour. Cell edges land on whole pixels, so
+// every cell scales on its own.
+SDL_Surface* coloured_sheet(SDL_Surface* source, SDL_Color ink, int cell)
 {
-    const int width = sheet->w * cell / source_cell;
-    const int height = sheet->h * cell / source_cell;
-    if (width <= 0 || height <= 0 || sheet->format->BytesPerPixel != 4) {
+    const int width = source->w * cell / source_cell;
+    const int height = source->h * cell / source_cell;
+    Uint32 stroke_key = 0;
+    if (width <= 0 || height <= 0 || SDL_GetColorKey(source, &stroke_key) != 0) {
         return nullptr;
     }
-    SDL_Surface* scaled = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, sheet->format->format);
-    if (scaled == nullptr) {
+    SDL_Surface* sheet = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (sheet == nullptr) {
         return nullptr;
     }
-    SDL_LockSurface(sheet);
+    const SDL_Color& key = hot_pink_means_transparent;
+    const Uint32 ink_pixel = SDL_MapRGBA(sheet->format, ink.r, ink.g, ink.b, 255);
+    SDL_LockSurface(source);
     for (int y = 0; y < height; ++y) {
-        const auto* from = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(sheet->pixels)
-                                                            + (y * source_cell / cell) * sheet->pitch);
-        auto* to = reinterpret_cast<Uint32*>(static_cast<Uint8*>(scaled->pixels) + y * scaled->pitch);
+        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(sheet->pixels) + y * sheet->pitch);
         for (int x = 0; x < width; ++x) {
-            to[x] = from[x * source_cell / cell];
+            const Uint32 raw = getpixel(source, x * source_cell / cell, y * source_cell / cell);
+            Uint8 r = 0;
+            Uint8 g = 0;
+            Uint8 b = 0;
+            SDL_GetRGB(raw, source->format, &r, &g, &b);
+            if (raw == stroke_key) {
+                row[x] = ink_pixel;
+            } else if (r == key.r && g == key.g && b == key.b) {
+                row[x] = 0;
+            } else {
+                row[x] = SDL_MapRGBA(sheet->format, r, g, b, 255);
+            }
         }
     }
-    SDL_UnlockSurface(sheet);
-    SDL_Surface* converted = SDL_ConvertSurfaceFormat(scaled, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(scaled);
-    return converted;
+    SDL_UnlockSurface(source);
+    return sheet;
 }
 } // namespace
 
@@ -46,35 +58,40 @@ SDL_Texture* MyGraphics_render::prescaled_texture(unsigned index)
     }
     // Remembered even when it fails, so a failure is not retried per glyph.
     prescaled_size[index] = glyph_size;
-    if (glyph_sheets[index] == nullptr || glyph_size <= 0) {
+    SDL_Surface* source = glyph_sources[index / 16];
+    if (source == nullptr || glyph_size <= 0) {
         return nullptr;
     }
-    SDL_Surface* scaled = scale_sheet(glyph_sheets[index], glyph_size);
-    if (scaled == nullptr) {
+    SDL_Surface* sheet = coloured_sheet(source, simple_colours[index % 16], glyph_size);
+    if (sheet == nullptr) {
         return nullptr;
     }
-    prescaled[index] = SDL_CreateTextureFromSurface(renderer, scaled);
-    SDL_FreeSurface(scaled);
+    prescaled[index] = SDL_CreateTextureFromSurface(renderer, sheet);
+    SDL_FreeSurface(sheet);
     if (prescaled[index] != nullptr) {
         SDL_SetTextureBlendMode(prescaled[index], SDL_BLENDMODE_BLEND);
     }
     return prescaled[index];
 }
 
-void MyGraphics_render::store_glyph_set_entry(int index, SDL_Texture* texture, SDL_Surface* sheet)
+void MyGraphics_render::store_glyph_texture(int index, SDL_Texture* texture)
 {
     // Loading a set again replaces its textures without leaking the old ones.
     if (glyph_textures[index] != nullptr) {
         SDL_DestroyTexture(glyph_textures[index]);
     }
-    if (glyph_sheets[index] != nullptr) {
-        SDL_FreeSurface(glyph_sheets[index]);
-    }
     if (prescaled[index] != nullptr) {
         SDL_DestroyTexture(prescaled[index]);
     }
     glyph_textures[index] = texture;
-    glyph_sheets[index] = sheet;
     prescaled[index] = nullptr;
     prescaled_size[index] = 0;
+}
+
+void MyGraphics_render::keep_glyph_source(int set, SDL_Surface* source)
+{
+    if (glyph_sources[set] != nullptr) {
+        SDL_FreeSurface(glyph_sources[set]);
+    }
+    glyph_sources[set] = source;
 }

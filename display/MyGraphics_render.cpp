@@ -37,8 +37,10 @@ MyGraphics_render::MyGraphics_render(SDL_Renderer* renderer) : renderer(renderer
 MyGraphics_render::~MyGraphics_render()
 {
     for (unsigned i = 0; i < glyph_texture_count; ++i) {
-        store_glyph_set_entry(static_cast<int>(i), nullptr, nullptr);
+        store_glyph_texture(static_cast<int>(i), nullptr);
     }
+    keep_glyph_source(0, nullptr);
+    keep_glyph_source(1, nullptr);
 }
 
 void MyGraphics_render::print(int line, int column, simple_colour_t fg, SDL_Color const& bg, int c)

@@ -53,7 +53,8 @@ private:
     SDL_Texture* prescaled_texture(unsigned index);
     void recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g,
                        unsigned char b, int check_line);
-    void store_glyph_set_entry(int index, SDL_Texture* texture, SDL_Surface* sheet);
+    void store_glyph_texture(int index, SDL_Texture* texture);
+    void keep_glyph_source(int set, SDL_Surface* source);
 
     SDL_Color current_paper{255, 255, 255, 255};
     simple_colour_t current_ink = BLACK;
@@ -65,10 +66,11 @@ private:
 
     // The software renderer copies a scaled cell dozens of times slower than
     // a straight one, and other layouts than its own several times slower,
-    // so on it each glyph sheet is kept and cells are drawn from copies
-    // scaled to the current cell size in its layout, made on first use.
+    // so on it each set's bitmap is kept and cells are drawn from copies
+    // coloured and scaled to the current cell size in its layout, each made
+    // on the first use of its ink.
     bool software = false;
-    SDL_Surface* glyph_sheets[glyph_texture_count] = {};
+    SDL_Surface* glyph_sources[2] = {};
     SDL_Texture* prescaled[glyph_texture_count] = {};
     int prescaled_size[glyph_texture_count] = {};
 };

@@ -217,3 +217,49 @@ TEST(GlyphRenderer, RenderCopyShiftsOnlyAGivenDestination)
     EXPECT_TRUE(screen.pixel_is(399, 299, red));
     SDL_DestroyTexture(texture);
 }
+
+TEST(GlyphRenderer, CellsMatchTheLoadedTexturesAtEverySize)
+{
+    HeadlessScreen screen(16);
+    GlyphSource font("Spectrum.bmp", 16);
+    MyGraphics_render& g = screen.graphics();
+    const SDL_Color grey = rgb(90, 90, 90);
+    const simple_colour_t inks[] = {BLACK, CYAN, BRIGHT_MAGENTA, static_cast<simple_colour_t>(16 + WHITE),
+                                    static_cast<simple_colour_t>(31)};
+    for (int size : {16, 32}) {
+        glyph_size = size;
+        for (simple_colour_t ink : inks) {
+            for (int code : {65, 103, 127, 131, 200}) {
+                screen.clear(grey);
+                g.set_bg_transparent();
+                g.printxy(0, 0, ink, simple_colours[RED], code);
+                // The same cell straight from the loader's texture, scaled by SDL.
+                const SDL_Rect source{(code - 33) % 32 * 16, (code - 33) / 32 * 16, 16, 16};
+                const SDL_Rect beside{size, 0, size, size};
+                SDL_RenderCopy(screen.renderer(), g.glyph_texture(ink), &source, &beside);
+                int different = 0;
+                for (int y = 0; y < size; ++y) {
+                    for (int x = 0; x < size; ++x) {
+                        different += same_rgb(screen.pixel(x, y), screen.pixel(size + x, y)) ? 0 : 1;
+                    }
+                }
+                EXPECT_EQ(different, 0) << "size " << size << " ink " << ink << " code " << code;
+            }
+        }
+    }
+
+    // A cell size that is no multiple of 16 picks source pixels by truncation.
+    glyph_size = 24;
+    screen.clear(grey);
+    g.set_bg_opaque();
+    g.print(1, 1, RED, BRIGHT_YELLOW, 'R');
+    int wrong = 0;
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            const SDL_Color want = font.expected('R', x * 16 / 24, y * 16 / 24, red, bright_yellow);
+            wrong += same_rgb(screen.pixel(24 + x, 24 + y), want) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    glyph_size = 16;
+}

@@ -11,16 +11,24 @@ using Codes = std::vector<int>;
 
 TEST_F(MenuTest, LettersAreSwallowedUnlessTheMenuIsIdle)
 {
+    // From the instructions the maze wipes in over the old picture, then the panel builds up.
     app().show_game_menu(true);
     ASSERT_EQ(code(), 0);
+    EXPECT_TRUE(menu()->show_background());
     EXPECT_TRUE(menu()->key_down(key_event(SDLK_t)));
     EXPECT_TRUE(menu()->key_down(key_event(SDLK_i)));
     press(SDLK_m);
     press(SDLK_p);
+    ASSERT_TRUE(run_until_code(1));
+    EXPECT_FALSE(menu()->show_background());
+    EXPECT_EQ(menu()->get_progress(), 0);
     ASSERT_TRUE(run_until_code(3));
     EXPECT_EQ(trail, Codes({1, 3}));
     EXPECT_EQ(app().get_tempo(), 5);
     EXPECT_EQ(app().get_maze_letter(), 'A');
+    EXPECT_TRUE(harness->cell_shows(3, 22, ' ', BLACK, BRIGHT_WHITE));
+    EXPECT_TRUE(harness->cell_shows(18, 23, 'S', BLACK, BRIGHT_WHITE));
+    EXPECT_TRUE(harness->cell_shows(19, 30, ' ', BLACK, BRIGHT_WHITE));
 
     // S is taken and does nothing; keys that are no command are left alone.
     EXPECT_TRUE(menu()->key_down(key_event(SDLK_s)));
@@ -48,7 +56,7 @@ TEST_F(MenuTest, LettersAreSwallowedUnlessTheMenuIsIdle)
     EXPECT_NE(dynamic_cast<FromMenuInstructionState*>(app().get_current_state()), nullptr);
 }
 
-TEST_F(MenuTest, RegionsCoverTheCommandsAndTheStatusLabels)
+TEST_F(MenuTest, ClicksFollowTheCommandAndLabelAreas)
 {
     open_idle();
     MenuSpecialState& m = *menu();
@@ -86,13 +94,8 @@ TEST_F(MenuTest, RegionsCoverTheCommandsAndTheStatusLabels)
     EXPECT_EQ(m.find_region(' ', 22 * g - 1, 24 * g + h), 'R');
     EXPECT_EQ(m.find_region(' ', 22 * g, 23 * g), ' ');
     EXPECT_EQ(m.find_region(' ', 11 * g, 23 * g - h - 1), ' ');
-}
 
-TEST_F(MenuTest, ClicksActOnTheIdleMenuOnly)
-{
-    open_idle();
-    const int g = glyph_size;
-
+    // A click outside every area is left alone; S is taken and does nothing.
     EXPECT_FALSE(menu()->mouse_down(5 * g, 12 * g));
     EXPECT_TRUE(menu()->mouse_down(26 * g, 18 * g + g / 2));
     EXPECT_EQ(code(), 3);

@@ -55,19 +55,7 @@ TEST_F(MenuTest, PlayRefillsResetsFillsAndStartsTheGame)
     EXPECT_EQ(player().get_lives(), 9);
 }
 
-TEST_F(MenuTest, DemoCommandSetsUpTheGameBehindItsOwnFlash)
-{
-    open_idle();
-    press(SDLK_d);
-    ASSERT_TRUE(run_until_flash_before(7));
-    EXPECT_TRUE(flashing_at(14, 22));
-    EXPECT_TRUE(harness->cell_shows(3, 1, '7', BLUE, BRIGHT_WHITE));
-    ASSERT_TRUE(run_until_code(8));
-    EXPECT_EQ(trail, Codes({16, 17, 4, 7, 8}));
-    EXPECT_EQ(silent_at_flash, std::vector<bool>({true}));
-}
-
-TEST_F(MenuTest, SettingsChangeOnlyAfterTheirFlashAndWrap)
+TEST_F(MenuTest, CommandsTakeEffectAfterTheirFlash)
 {
     open_after_game();
     app().update_best_score();
@@ -123,22 +111,15 @@ TEST_F(MenuTest, SettingsChangeOnlyAfterTheirFlashAndWrap)
     EXPECT_EQ(trail, Codes({29, 30, 4, 31, 32, 1, 3}));
     EXPECT_TRUE(harness->cell_shows(4, 23, 'M', BLACK, BRIGHT_WHITE));
     EXPECT_EQ(silent_at_flash, std::vector<bool>(4, true));
-}
 
-TEST_F(MenuTest, MenuFromTheInstructionsWipesTheMazeInThenShowsThePanel)
-{
-    app().show_game_menu(true);
-    ASSERT_EQ(code(), 0);
-    EXPECT_TRUE(menu()->show_background());
-    ASSERT_TRUE(run_until_code(1));
-    EXPECT_FALSE(menu()->show_background());
-    EXPECT_EQ(menu()->get_progress(), 0);
-    ASSERT_TRUE(run_until_code(3));
-    EXPECT_EQ(trail, Codes({1, 3}));
-    EXPECT_TRUE(harness->cell_shows(3, 22, ' ', BLACK, BRIGHT_WHITE));
-    EXPECT_TRUE(harness->cell_shows(18, 23, 'S', BLACK, BRIGHT_WHITE));
-    EXPECT_TRUE(harness->cell_shows(19, 30, ' ', BLACK, BRIGHT_WHITE));
-    EXPECT_FALSE(app().is_game_running());
+    // Demo sets up a game behind its own flash, with the game keys shown.
+    trail.clear();
+    press(SDLK_d);
+    ASSERT_TRUE(run_until_flash_before(7));
+    EXPECT_TRUE(flashing_at(14, 22));
+    EXPECT_TRUE(harness->cell_shows(3, 1, '7', BLUE, BRIGHT_WHITE));
+    ASSERT_TRUE(run_until_code(8));
+    EXPECT_EQ(trail, Codes({16, 17, 4, 7, 8}));
 }
 
 TEST_F(MenuTest, AttractLoopStartsTheNextDemoOnTheNextMaze)

@@ -175,22 +175,4 @@ TEST_F(DemoControllerTest, WaitsAHundredDecisionsBetweenShots)
     EXPECT_EQ(demo.get_shot_delay(), 100);
 }
 
-TEST_F(DemoControllerTest, InattentiveTickRepeatsTheDirection)
-{
-    load_corridor();
-    DemoController demo = make_controller(UP);
-    seed_draws([](const int* d) { return d[0] < 25; }, 1);
-    demo.update(0);
-    EXPECT_EQ(demo.get_current_direction(), UP);
-    player().update(0);
-    EXPECT_EQ(player().column(), 16) << "up is a wall";
-    EXPECT_EQ(player().line(), 10);
-
-    seed_full_decision_without_shots(0);
-    demo.update(0);
-    EXPECT_NE(demo.get_current_direction(), UP);
-    player().update(0);
-    EXPECT_NE(player().column(), 16);
-}
-
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -58,6 +59,9 @@ class WorldTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The dummy drivers unless the environment names others.
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
         if ((SDL_WasInit(SDL_INIT_AUDIO) & SDL_INIT_AUDIO) == 0) {
             ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
         }
