@@ -4,7 +4,9 @@
 #include <string>
 
 // The sixteen ZX Spectrum colours: low three bits the base colour, +8 bright.
-enum simple_colour_t {
+// Fixed to int because inks carry the glyph set too (16 to 31 draw from the
+// title set), values an enum sized to its enumerators could not hold.
+enum simple_colour_t : int {
     BLACK = 0,
     BLUE = 1,
     RED = 2,
