@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Run {
+struct GameRun {
     int status = -1;
     std::string output;
 };
@@ -27,8 +27,9 @@ std::string build_dir()
 
 // Starts the game in folder `where`; once its output holds `wait_for` (or at
 // once when empty) sends SIGTERM, which SDL turns into a window close.
-Run run_game(const fs::path& where, const std::string& wait_for)
+GameRun run_game(const fs::path& where, const std::string& wait_for)
 {
+    const std::string binary = build_dir() + "/kworble";
     int out[2];
     if (pipe(out) != 0) {
         return {};
@@ -42,12 +43,11 @@ Run run_game(const fs::path& where, const std::string& wait_for)
         }
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        std::string binary = build_dir() + "/kworble";
         execl(binary.c_str(), "kworble", static_cast<char*>(nullptr));
         _exit(98);
     }
     close(out[1]);
-    Run run;
+    GameRun run;
     char buffer[4096];
     bool signalled = false;
     ssize_t n;
@@ -90,7 +90,7 @@ public:
 TEST(ProcessTest, StartsRunsAndClosesWithStatusZero)
 {
     ScratchFolder folder;
-    Run run = run_game(folder.path, "SetUpScreen(): game_width=");
+    GameRun run = run_game(folder.path, "SetUpScreen(): game_width=");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("SetUpScreen(): game_width=768 game_height=576"), std::string::npos) << run.output;
     // The game writes no file of its own.
@@ -105,16 +105,16 @@ TEST(ProcessTest, BadMainFontEndsWithOneLineAndStatus42)
 {
     ScratchFolder folder;
     fs::remove(folder.path / "Spectrum.bmp");
-    Run missing = run_game(folder.path, "");
+    GameRun missing = run_game(folder.path, "");
     EXPECT_EQ(missing.status, 42);
     EXPECT_NE(missing.output.find("Error loading bitmap"), std::string::npos) << missing.output;
 
     folder.replace("Spectrum.bmp", "");
-    Run empty = run_game(folder.path, "");
+    GameRun empty = run_game(folder.path, "");
     EXPECT_EQ(empty.status, 42) << empty.output;
 
     folder.replace("Spectrum.bmp", std::string("BM garbage that is not a bitmap at all") + std::string(200, 'x'));
-    Run garbage = run_game(folder.path, "");
+    GameRun garbage = run_game(folder.path, "");
     EXPECT_EQ(garbage.status, 42) << garbage.output;
 }
 

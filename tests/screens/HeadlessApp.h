@@ -11,7 +11,7 @@
 // application's own loop; the screen's pixels show what it drew.
 class HeadlessApp {
 public:
-    explicit HeadlessApp(int cell_size = 16, bool start = false) : screen(cell_size)
+    explicit HeadlessApp(int cell_size = 16, bool start = false) : screen((headless_drivers(), cell_size))
     {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             ADD_FAILURE() << "SDL audio: " << SDL_GetError();
@@ -52,4 +52,12 @@ public:
 
     HeadlessScreen screen;
     std::unique_ptr<GameApplication> app;
+
+private:
+    // Headless whatever the environment says, unless a driver was chosen on purpose.
+    static void headless_drivers()
+    {
+        SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
+        SDL_setenv("SDL_AUDIODRIVER", "dummy", 0);
+    }
 };

@@ -109,7 +109,8 @@ TEST(Synthesis, ZeroLengthToneIsNotConverted)
     EXPECT_EQ(slide.data.length, 0u);
     EXPECT_EQ(mixed.data.length, 0u);
     EXPECT_EQ(silence.data.length, 0u);
-    EXPECT_FALSE(synthesise_square_wave(1670, 0.02, 60, &tone.data));
+    Sound raw;
+    EXPECT_FALSE(synthesise_square_wave(1670, 0.02, 60, &raw.data));
 }
 
 TEST(SynthesisDeathTest, ConversionWithoutTheDeviceFormatIsFatal)
