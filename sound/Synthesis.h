@@ -1,9 +1,9 @@
 #pragma once
 #include "sound/SoundData.h"
 
-// Part 5.1: the sound generators. Waves are computed as signed 8-bit mono
+// the sound generators. Waves are computed as signed 8-bit mono
 // samples at 44100 Hz and then converted once to the device format held in
-// mixer.spec (Part 5.2), so every generator needs the device to be open.
+// mixer.spec, so every generator needs the device to be open.
 //
 // Each wave generator is two steps: a synthesise_* function that produces
 // the flattened signed 8-bit samples, and convert_from_Sint8_mono. The

@@ -1,4 +1,4 @@
-// Part 5.2 on a real device: SDL's "disk" audio driver runs the device in
+// On a real device: SDL's "disk" audio driver runs the device in
 // real time and writes every buffer it plays to a file, so what the device
 // produced can be measured: the frequency by counting zero crossings, the
 // length in frames, and every sample against the table at volume 150.

@@ -1,4 +1,4 @@
-// Part 5.2: the mixer's callback on real buffers in the real device format.
+// the mixer's callback on real buffers in the real device format.
 // The device is open on SDL's dummy driver; the deterministic tests hold the
 // device lock for their whole body, so SDL's audio thread cannot run the
 // callback in between, and call audioCallback themselves.

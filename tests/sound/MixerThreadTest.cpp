@@ -1,4 +1,4 @@
-// Part 5.2, concurrency: the main thread plays, aborts and queries sounds
+// The main thread plays, aborts and queries sounds
 // while SDL's audio thread runs the callback (dummy driver). Built as well
 // in a ThreadSanitizer build (-DKWORBLE_SANITIZE=thread), where any access
 // to `mixer` outside the device lock is reported as a race.

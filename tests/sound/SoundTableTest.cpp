@@ -1,4 +1,4 @@
-// Part 5.1: the sound table, built by MySoundManager on an opened device
+// the sound table, built by MySoundManager on an opened device
 // (SDL's dummy driver) in the real device format.
 #include "sound/Mixer.h"
 #include "sound/MySoundManager.h"
@@ -19,7 +19,7 @@ struct tone_t {
     double ms;
 };
 
-// The recipes of Part 5.1, note by note.
+// The recipes, note by note.
 std::vector<tone_t> recipe(sound_t id)
 {
     const std::vector<tone_t> laser = {{343, 97}, {419, 78}, {519, 64}};

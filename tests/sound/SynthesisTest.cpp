@@ -1,4 +1,4 @@
-// Part 5.1: the generators sample for sample, before conversion. These tests
+// the generators sample for sample, before conversion. These tests
 // open no audio device: the synthesise_* halves of the generators need none.
 #include "sound/Mixer.h"
 #include "sound/SoundData.h"
