@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-// the mixer that plays up to eight sounds through one SDL audio
+// The mixer that plays up to eight sounds through one SDL audio
 // device. The record `mixer` is shared between the main thread (playSound,
 // abortSound, the queries of MySoundManager) and SDL's audio thread
 // (audioCallback). Every main-thread access holds the audio device's lock

@@ -1,7 +1,7 @@
 #pragma once
 #include "sound/SoundData.h"
 
-// the sound generators. Waves are computed as signed 8-bit mono
+// The sound generators. Waves are computed as signed 8-bit mono
 // samples at 44100 Hz and then converted once to the device format held in
 // mixer.spec, so every generator needs the device to be open.
 //
