@@ -150,6 +150,8 @@ TEST(MazeData, CountsSpanTheRangeAndNoTwoMazesAreAlike)
     }
     EXPECT_EQ(layouts.size(), static_cast<size_t>(MAZE_COUNT));
     EXPECT_EQ(open_count(grid_of(maze_A)), 327);
+    EXPECT_STREQ(maze_A[10], "#   ##### ###### ###### ####   #");
+    EXPECT_STREQ(maze_A[18], "# ############## ############# #");
     EXPECT_EQ(open_count(grid_of(maze_C)), 245);
     EXPECT_EQ(open_count(grid_of(maze_extra)), 399);
 }
