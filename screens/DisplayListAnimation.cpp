@@ -7,6 +7,7 @@
 #include <algorithm>
 
 // Row 20 repeats row 0; only rows 1 to 19, columns 1 to 29 are read.
+// clang-format off
 const unsigned char tape_loading_reveal_table[21][32] = {
     {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255,
      255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255},
@@ -51,6 +52,7 @@ const unsigned char tape_loading_reveal_table[21][32] = {
     {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255,
      255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255},
 };
+// clang-format on
 
 namespace {
 
@@ -89,8 +91,7 @@ void print_flashing_cell_text(MyGraphics& g, int y0, int row, int column, const 
 
 } // namespace
 
-DisplayListBraxmoorSystemsAnimation::DisplayListBraxmoorSystemsAnimation(SimpleImage* picture_a,
-                                                                         SimpleImage* picture_b)
+DisplayListBraxmoorSystemsAnimation::DisplayListBraxmoorSystemsAnimation(SimpleImage* picture_a, SimpleImage* picture_b)
     : picture_a(picture_a), picture_b(picture_b)
 {
 }

@@ -19,19 +19,16 @@ constexpr double seconds_per_screen = 10.0;
 
 const char pause_spinner[] = "|/-\\|/-\\|/-\\|/-\\";
 const simple_colour_t pause_colours[16] = {
-    BLUE, BRIGHT_BLUE, RED, MAGENTA, GREEN, CYAN, YELLOW, WHITE,
-    BRIGHT_WHITE, WHITE, YELLOW, CYAN, GREEN, MAGENTA, RED, BRIGHT_BLUE,
+    BLUE,         BRIGHT_BLUE, RED,    MAGENTA, GREEN, CYAN,    YELLOW, WHITE,
+    BRIGHT_WHITE, WHITE,       YELLOW, CYAN,    GREEN, MAGENTA, RED,    BRIGHT_BLUE,
 };
 
 } // namespace
 
 TitleScreen::TitleScreen(GameApplication& application, SDL_Renderer* renderer)
-    : application(application),
-      picture1("kworble_refurnished1.bmp", renderer),
-      picture2("kworble_refurnished2.bmp", renderer),
-      cover("KworbleCover.bmp", renderer),
-      title_picture1("BX_title1.bmp", renderer),
-      title_picture2("BX_title2.bmp", renderer),
+    : application(application), picture1("kworble_refurnished1.bmp", renderer),
+      picture2("kworble_refurnished2.bmp", renderer), cover("KworbleCover.bmp", renderer),
+      title_picture1("BX_title1.bmp", renderer), title_picture2("BX_title2.bmp", renderer),
       scroll_height(current_print_area_height())
 {
     cover.set_scale_to_fit_screen(70.0);

@@ -37,8 +37,7 @@ public:
             frame();
         }
     }
-    template <typename Predicate>
-    bool run_until(Predicate predicate, Uint32 deadline_ms = 10000)
+    template <typename Predicate> bool run_until(Predicate predicate, Uint32 deadline_ms = 10000)
     {
         Uint32 begin = SDL_GetTicks();
         while (!predicate()) {

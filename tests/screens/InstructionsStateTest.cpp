@@ -1,9 +1,9 @@
 #include "screens/InstructionsState.h"
 
+#include "HeadlessApp.h"
 #include "app/GameApplication.h"
 #include "display/Window.h"
 #include "screens/MenuSpecialState.h"
-#include "HeadlessApp.h"
 #include "support/TestSupport.h"
 #include "world/CurrentMaze.h"
 
@@ -87,7 +87,8 @@ TEST_F(InstructionsTest, KeyPageLaysOutTheKeysOnWhiteWithoutStatusLines)
     EXPECT_GT(share(16, 4, 13, BLUE), 0.5);
     EXPECT_GT(share(18, 4, 7, BLUE), 0.5);
     using Label = std::tuple<int, int, simple_colour_t>;
-    for (auto [line, column, colour] : std::initializer_list<Label>{{6, 8, RED}, {10, 9, RED}, {16, 17, BLUE}, {18, 11, BLUE}}) {
+    for (auto [line, column, colour] :
+         std::initializer_list<Label>{{6, 8, RED}, {10, 9, RED}, {16, 17, BLUE}, {18, 11, BLUE}}) {
         EXPECT_GT(share(line, column, 1, colour), 0.0) << line << "," << column;
         EXPECT_GT(share(line, column, 1, WHITE), 0.5) << line << "," << column;
     }

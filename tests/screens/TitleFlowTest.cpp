@@ -1,11 +1,11 @@
 #include "DrawCallLog.h"
+#include "HeadlessApp.h"
 #include "app/GameApplication.h"
 #include "display/MyGraphics_record.h"
 #include "display/Window.h"
 #include "screens/InstructionsState.h"
 #include "screens/MenuSpecialState.h"
 #include "screens/TitleScreen.h"
-#include "HeadlessApp.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -78,19 +78,6 @@ TEST(TitleFlowTest, TitlePicturesAreNeverReplayedAfterTheTitleIsGone)
     EXPECT_NE(dynamic_cast<MenuSpecialState*>(app.get_current_state()), nullptr);
     EXPECT_EQ(background_texture_copies(app), 0u);
     harness.frames(2);
-}
-
-TEST(TitleFlowTest, EscapeOnTheTitleQuits)
-{
-    HeadlessApp harness{16, true};
-    GameApplication& app = *harness.app;
-    auto* title = dynamic_cast<TitleScreen*>(app.get_current_state());
-    ASSERT_NE(title, nullptr);
-    title->update(2.0, app.get_sound_manager(), app);
-    tap_key(SDLK_ESCAPE);
-    harness.frame();
-    EXPECT_TRUE(app.quit_requested());
-    EXPECT_EQ(app.get_current_state(), title);
 }
 
 } // namespace

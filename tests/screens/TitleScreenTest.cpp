@@ -1,11 +1,11 @@
 #include "screens/TitleScreen.h"
 
 #include "DrawCallLog.h"
+#include "HeadlessApp.h"
 #include "app/GameApplication.h"
 #include "display/SimpleImage.h"
 #include "display/Window.h"
 #include "screens/InstructionsState.h"
-#include "HeadlessApp.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -118,8 +118,7 @@ TEST_F(TitleScreenTest, PictureShrinksAfterFiveFlashesAndStaysCentred)
     const char* shown = title->is_flash() ? "kworble_refurnished2.bmp" : "kworble_refurnished1.bmp";
     SimpleImage reference(shown, app.get_renderer());
     reference.set_scale_to_fit_screen(title->get_zoom());
-    EXPECT_EQ(title->get_scroll_y(),
-              (height() - image_height("kworble_refurnished1.bmp", title->get_zoom())) / 2);
+    EXPECT_EQ(title->get_scroll_y(), (height() - image_height("kworble_refurnished1.bmp", title->get_zoom())) / 2);
 
     title->print(log);
     ASSERT_FALSE(log.copies.empty());
