@@ -89,7 +89,7 @@ std::vector<InstructionsTextLine> instructions_page_2()
         plain("The 'menu' which appears between"),
         plain("games offers many facilities... "),
         blank(),
-        command("M Selects one of 16 mazes.      "),
+        command("M Selects one of 15 mazes.      "),
         blank(),
         command("T Sets overall game speed.      "),
         blank(),
