@@ -1,0 +1,1 @@
+# Installing the game and packaging it.
