@@ -1,11 +1,12 @@
 #include "bx_pictures.h"
 
 #include "braxmoor_logo.h"
+#include "tape_logo.h"
 #include "spectrum_screen.h"
 
 RgbImage make_bx_title_screen() {
     Canvas canvas(256, 192);
-    draw_braxmoor_logo(canvas);
+    draw_tape_logo(canvas);
     RgbImage image(canvas.width(), canvas.height(), kKeyColour);
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) {
