@@ -5,29 +5,63 @@
 
 #include <algorithm>
 #include <cctype>
-#include <sstream>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
-std::string trim(const std::string& s)
+void trim_in_place(std::string& s)
 {
     size_t first = s.find_first_not_of(" \t");
     if (first == std::string::npos) {
-        return std::string();
+        s.clear();
+        return;
     }
     size_t last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
+    s.erase(last + 1);
+    s.erase(0, first);
 }
 
-// A double read from the start of the value; fallback when there is none.
+// A number read from the start of the value as a stream would read it:
+// sign, digits, point, exponent, and anything after them ignored; fallback
+// when there is none. Done by hand because the banner is parsed every frame
+// and a string stream would allocate.
 double read_number(const std::string& value, double fallback)
 {
-    std::istringstream in(value);
-    double number = 0.0;
-    if (in >> number) {
-        return number;
+    char number[64];
+    size_t n = 0;
+    size_t i = 0;
+    int digits = 0;
+    auto at = [&](size_t k) { return k < value.size() ? value[k] : '\0'; };
+    auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
+    auto take_digits = [&]() {
+        while (is_digit(at(i)) && n + 2 < sizeof number) {
+            number[n++] = value[i++];
+            ++digits;
+        }
+    };
+    if (at(i) == '+' || at(i) == '-') {
+        number[n++] = value[i++];
     }
-    return fallback;
+    take_digits();
+    if (at(i) == '.') {
+        number[n++] = value[i++];
+        take_digits();
+    }
+    if (digits == 0) {
+        return fallback;
+    }
+    const size_t sign = (at(i + 1) == '+' || at(i + 1) == '-') ? 1 : 0;
+    if ((at(i) == 'e' || at(i) == 'E') && is_digit(at(i + 1 + sign))) {
+        number[n++] = value[i++];
+        if (sign) {
+            number[n++] = value[i++];
+        }
+        take_digits();
+    }
+    number[n] = '\0';
+    return strtod(number, nullptr);
 }
+
 } // namespace
 
 ScrollText::ScrollText(std::string text)
@@ -45,8 +79,13 @@ void ScrollText::update(double seconds)
         wait -= seconds;
         return;
     }
-    // Never more than one character a frame.
-    scroll_position += std::min(speed * glyph_size * seconds, static_cast<double>(glyph_size));
+    // Never more than one character a frame, and never backwards: a negative
+    // speed (or a huge one times a frame of 0 s, which is not a number) would
+    // take the position out of an int's range.
+    const double step = speed * glyph_size * seconds;
+    if (step > 0) {
+        scroll_position += std::min(step, static_cast<double>(glyph_size));
+    }
 }
 
 void ScrollText::draw(MyGraphics& g)
@@ -118,8 +157,15 @@ char ScrollText::get_next_printable()
 
 std::string ScrollText::get_command_string()
 {
-    // A '[' without a ']' ends after one full cycle of the text.
     std::string command;
+    read_command(command);
+    return command;
+}
+
+void ScrollText::read_command(std::string& command)
+{
+    // A '[' without a ']' ends after one full cycle of the text.
+    command.clear();
     for (size_t i = 0; i < text.size(); ++i) {
         char c = get_next();
         if (c == ']') {
@@ -127,29 +173,40 @@ std::string ScrollText::get_command_string()
         }
         command += c;
     }
-    return command;
 }
 
 void ScrollText::split_command(std::string command, std::string& name, std::string& value)
+{
+    split_into(command, name, value);
+}
+
+void ScrollText::split_into(const std::string& command, std::string& name, std::string& value)
 {
     name.clear();
     value.clear();
     size_t equals = command.find('=');
     if (equals != std::string::npos) {
-        name = command.substr(0, equals);
-        value = command.substr(equals + 1);
+        name.assign(command, 0, equals);
+        value.assign(command, equals + 1, std::string::npos);
     }
 }
 
 void ScrollText::process_command()
 {
-    std::string name;
-    std::string value;
-    split_command(get_command_string(), name, value);
-    run_command(trim(name), trim(value), read_index);
+    // The banner is read every frame: reusing the buffers keeps that off the heap.
+    read_command(command_buffer);
+    split_into(command_buffer, name_buffer, value_buffer);
+    trim_in_place(name_buffer);
+    trim_in_place(value_buffer);
+    apply_command(name_buffer, value_buffer, read_index);
 }
 
 void ScrollText::run_command(std::string name, std::string value, int position)
+{
+    apply_command(name, value, position);
+}
+
+void ScrollText::apply_command(std::string& name, const std::string& value, int position)
 {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

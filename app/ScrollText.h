@@ -38,6 +38,10 @@ private:
         double speed = 1.0;
     };
 
+    void read_command(std::string& command);
+    static void split_into(const std::string& command, std::string& name, std::string& value);
+    void apply_command(std::string& name, const std::string& value, int position);
+
     std::string text;
     int read_index = 0;
     double scroll_position = 0.0;
@@ -48,5 +52,8 @@ private:
     bool scrolling = false;
     double speed = 1.0;
     long reads = 0;
+    std::string command_buffer;
+    std::string name_buffer;
+    std::string value_buffer;
     EdgeState edge;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -32,6 +33,14 @@ TEST_F(ScrollTextTest, CommandsParseAsTheBannerLanguageSays)
     EXPECT_DOUBLE_EQ(banner.get_speed(), 1.0);
     banner.run_command("speed", "2.5cps", 0);
     EXPECT_DOUBLE_EQ(banner.get_speed(), 2.5);
+    // Numbers read as a stream reads them: a prefix, the rest ignored.
+    const std::pair<const char*, double> numbers[] = {
+        {"1e1", 10.0}, {".5", 0.5}, {"0x10", 0.0}, {"3e", 3.0}, {"-2", -2.0}, {"+4.25e-1x", 0.425}, {"e5", 1.0}, {".", 1.0},
+    };
+    for (const auto& [text, expected] : numbers) {
+        banner.run_command("speed", text, 0);
+        EXPECT_DOUBLE_EQ(banner.get_speed(), expected) << text;
+    }
     banner.run_command("wait", "x", 3);
     EXPECT_DOUBLE_EQ(banner.get_wait(), 0.0);
     banner.run_command("colour", "red", 0);
