@@ -56,6 +56,11 @@ void CurrentMaze::setup_from_text(const char* const* text, simple_colour_t fg, s
             char c = source[column];
             if (c == EMPTY) {
                 c = FOOD;
+            }
+            // The food code itself in a text is food too, so it must count:
+            // otherwise eating it drives the count below zero and the maze
+            // never empties.
+            if (c == FOOD) {
                 ++food_count;
             }
             cells[line][column] = c;
@@ -193,4 +198,9 @@ void CurrentMaze::check(int line, int column) const
         printf("Line out of range - actual=%d max=%d", line, max_line);
         exit(1);
     }
+}
+
+void CurrentMaze::print_vacated_cell(MyGraphics& g, int line, int column)
+{
+    g.print(line + screen_offset_line, column + screen_offset_column, fg_colour, bg_colour, graphic(line, column));
 }

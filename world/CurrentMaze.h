@@ -40,6 +40,9 @@ public:
     void print(MyGraphics& g);
     void print(MyGraphics& g, int count);
     void print(MyGraphics& g, int first_line, int count);
+    // Redraws one cell as the maze shows it without its papers: what a
+    // moving piece leaves behind.
+    void print_vacated_cell(MyGraphics& g, int line, int column);
 
     // Exits with status 1 for a position outside the maze.
     void check(int line, int column) const;

@@ -123,8 +123,7 @@ void Monster::print(MyGraphics* g)
     int offset_line = maze->get_screen_offset_line();
     int offset_column = maze->get_screen_offset_column();
     if (old_line != NOT_DRAWN && old_column != NOT_DRAWN) {
-        g->print(old_line + offset_line, old_column + offset_column, maze->maze_fg(), maze->maze_bg(),
-                 maze->graphic(old_line, old_column));
+        maze->print_vacated_cell(*g, old_line, old_column);
     }
     simple_colour_t paper = lasered ? maze->maze_monster_laser_colour() : BRIGHT_WHITE;
     int glyph = caught ? SMILING_CHASER_GLYPH : CHASER_GLYPH;

@@ -196,8 +196,7 @@ void Player::print(MyGraphics* g)
     int offset_line = maze->get_screen_offset_line();
     int offset_column = maze->get_screen_offset_column();
     if (old_line != NOT_DRAWN && old_column != NOT_DRAWN) {
-        g->print(old_line + offset_line, old_column + offset_column, maze->maze_fg(), maze->maze_bg(),
-                 maze->graphic(old_line, old_column));
+        maze->print_vacated_cell(*g, old_line, old_column);
     }
     g->print(line_ + offset_line, column_ + offset_column, BLACK, BRIGHT_WHITE, PLAYER_GLYPH);
     old_line = line_;
