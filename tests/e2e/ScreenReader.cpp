@@ -1,0 +1,103 @@
+#include "ScreenReader.h"
+
+#include "display/MyGraphics_render.h"
+#include "display/Window.h"
+
+#include <vector>
+
+ScreenReader::ScreenReader(SDL_Renderer* game_renderer)
+    : game(game_renderer)
+{
+}
+
+ScreenReader::~ScreenReader()
+{
+    reference.reset();
+    if (reference_renderer != nullptr) {
+        SDL_DestroyRenderer(reference_renderer);
+    }
+    SDL_FreeSurface(reference_surface);
+}
+
+// The reference is drawn at the same window position as the game draws, so
+// it is as large as the window; a new window size needs a new one.
+void ScreenReader::make_reference()
+{
+    if (reference && reference_width == window_width && reference_height == window_height) {
+        return;
+    }
+    reference.reset();
+    if (reference_renderer != nullptr) {
+        SDL_DestroyRenderer(reference_renderer);
+    }
+    SDL_FreeSurface(reference_surface);
+    reference_width = window_width;
+    reference_height = window_height;
+    reference_surface = SDL_CreateRGBSurfaceWithFormat(0, window_width, window_height, 32, SDL_PIXELFORMAT_ARGB8888);
+    reference_renderer = SDL_CreateSoftwareRenderer(reference_surface);
+    SDL_SetRenderDrawBlendMode(reference_renderer, SDL_BLENDMODE_BLEND);
+    reference = std::make_unique<MyGraphics_render>(reference_renderer);
+    reference->load(0, "Spectrum.bmp", 16, 10);
+}
+
+bool ScreenReader::read_cell(int line, int column, Uint32* pixels)
+{
+    SDL_Rect cell{game_offset_x + column * glyph_size, game_offset_y + line * glyph_size, glyph_size, glyph_size};
+    return SDL_RenderReadPixels(game, &cell, SDL_PIXELFORMAT_ARGB8888, pixels, glyph_size * 4) == 0;
+}
+
+bool ScreenReader::shows(int line, int column, int c, simple_colour_t ink, simple_colour_t paper)
+{
+    make_reference();
+    std::vector<Uint32> seen(static_cast<size_t>(glyph_size * glyph_size));
+    if (!read_cell(line, column, seen.data())) {
+        return false;
+    }
+    reference->print(line, column, ink, paper, c);
+    SDL_RenderFlush(reference_renderer);
+    const int x0 = game_offset_x + column * glyph_size;
+    const int y0 = game_offset_y + line * glyph_size;
+    const auto* wanted = static_cast<const Uint32*>(reference_surface->pixels);
+    const int stride = reference_surface->pitch / 4;
+    for (int y = 0; y < glyph_size; ++y) {
+        for (int x = 0; x < glyph_size; ++x) {
+            Uint32 want = wanted[(y0 + y) * stride + x0 + x];
+            Uint32 got = seen[static_cast<size_t>(y * glyph_size + x)];
+            if ((want & 0xffffff) != (got & 0xffffff)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool ScreenReader::shows_text(int line, int column, const std::string& text, simple_colour_t ink,
+                              simple_colour_t paper)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!shows(line, column + static_cast<int>(i), static_cast<unsigned char>(text[i]), ink, paper)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int ScreenReader::digit(int line, int column, simple_colour_t ink, simple_colour_t paper)
+{
+    for (int d = 0; d <= 9; ++d) {
+        if (shows(line, column, '0' + d, ink, paper)) {
+            return d;
+        }
+    }
+    return -1;
+}
+
+std::string ScreenReader::digits(int line, int column, int count, simple_colour_t ink, simple_colour_t paper)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        int d = digit(line, column + i, ink, paper);
+        text.push_back(d < 0 ? '?' : static_cast<char>('0' + d));
+    }
+    return text;
+}

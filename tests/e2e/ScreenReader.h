@@ -1,0 +1,40 @@
+#pragma once
+#include "display/Colours.h"
+
+#include <SDL.h>
+#include <memory>
+#include <string>
+
+class MyGraphics_render;
+
+// Reads cells of the frame the game last presented and compares them pixel
+// for pixel with a reference drawing of the expected glyph. Cheap enough to
+// poll every frame: only the cell is read back, and the reference font is
+// loaded once, so a slow (sanitized) build still sees every menu tick.
+class ScreenReader {
+public:
+    explicit ScreenReader(SDL_Renderer* game_renderer);
+    ~ScreenReader();
+    ScreenReader(const ScreenReader&) = delete;
+    ScreenReader& operator=(const ScreenReader&) = delete;
+
+    // True when cell (line, column) shows glyph c in this ink on this paper.
+    bool shows(int line, int column, int c, simple_colour_t ink, simple_colour_t paper);
+    // True when the text stands there, one character a cell, all in these colours.
+    bool shows_text(int line, int column, const std::string& text, simple_colour_t ink, simple_colour_t paper);
+    // The digit a cell shows in this ink on this paper, or -1 when it shows none.
+    int digit(int line, int column, simple_colour_t ink, simple_colour_t paper);
+    // The digits of a field, '?' where a cell shows no digit.
+    std::string digits(int line, int column, int count, simple_colour_t ink, simple_colour_t paper);
+
+private:
+    void make_reference();
+    bool read_cell(int line, int column, Uint32* pixels);
+
+    SDL_Renderer* game;
+    int reference_width = 0;
+    int reference_height = 0;
+    SDL_Surface* reference_surface = nullptr;
+    SDL_Renderer* reference_renderer = nullptr;
+    std::unique_ptr<MyGraphics_render> reference;
+};
