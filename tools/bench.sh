@@ -4,10 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKWORBLE_BENCH=ON >/dev/null
-cmake --build build -j"${JOBS:-2}" --target display_bench bench_sound frame_bench startup_bench banner_bench kworble_assets
+build=${BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKWORBLE_BENCH=ON >/dev/null
+cmake --build "$build" -j"${JOBS:-2}" --target display_bench bench_sound frame_bench startup_bench banner_bench kworble_assets
 out=$(mktemp -d)
-cd build
+cd "$build"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 for b in display_bench bench_sound frame_bench startup_bench banner_bench; do
   ./bench/$b --benchmark_format=json --benchmark_out="$out/$b.json" --benchmark_out_format=json >/dev/null 2>&1
@@ -18,7 +19,7 @@ out = sys.argv[1]
 runs = {}
 for name in os.listdir(out):
     for b in json.load(open(os.path.join(out, name)))["benchmarks"]:
-        runs[b["name"]] = b
+        runs[b["name"].split("/")[0]] = b
 
 def ms(name):
     b = runs[name]

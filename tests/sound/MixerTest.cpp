@@ -26,8 +26,8 @@ Sint16 sample_at(const Uint8* bytes, size_t index)
     return value;
 }
 
-// What SDL_MixAudioFormat does to one 16-bit sample at volume 150: scale by
-// 150/128 (truncating), add, clip.
+// The mix of one 16-bit sample at volume 150: scale by 150/128
+// (truncating), add, clip.
 void mix_reference(std::vector<int>& out, const Uint8* source, size_t bytes)
 {
     for (size_t i = 0; i < bytes / 2; ++i) {
@@ -116,6 +116,21 @@ TEST_F(Mixer, SumIsClipped)
     }
     expect_stream(stream, expected);
     EXPECT_EQ(sample_at(stream.data(), 0), -32768);
+}
+
+TEST_F(Mixer, LoudSamplesClipInsteadOfWrapping)
+{
+    AudioDeviceLock lock;
+    // 30000 scaled is 35156: beyond 16 bits before it is even added.
+    std::vector<Sint16> loud(kBufferSamples, 30000);
+    sound_data_t sound;
+    sound.buffer = reinterpret_cast<Uint8*>(loud.data());
+    sound.length = kBufferBytes;
+    playSound(&sound, SOUND_EXPLOSION);
+    const std::vector<Uint8> stream = callback();
+    EXPECT_EQ(sample_at(stream.data(), 0), 32767);
+    EXPECT_EQ(sample_at(stream.data(), kBufferSamples - 1), 32767);
+    sound.buffer = nullptr; // not ours to free
 }
 
 TEST_F(Mixer, LongSoundContinuesAcrossCallbacks)
