@@ -1,11 +1,28 @@
 #include "app/GameApplication.h"
 #include "app/Utilities.h"
+#include "display/BitmapFile.h"
 #include "display/Window.h"
 
 #include <SDL.h>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+
+namespace {
+
+// The icon is a nicety: without a usable file the game starts all the same.
+void set_window_icon(SDL_Window* window)
+{
+    SDL_Surface* icon = load_bitmap_file("kworble_icon.bmp");
+    if (icon == nullptr) {
+        SDL_ClearError();
+        return;
+    }
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -19,6 +36,7 @@ int main(int argc, char* argv[])
         SDL_Quit();
         return 1;
     }
+    set_window_icon(GetGameWindow());
     SDL_Renderer* renderer = SDL_CreateRenderer(GetGameWindow(), -1, 0);
     if (renderer == nullptr) {
         puts("Could not create renderer");

@@ -1,5 +1,6 @@
 #include "app/PixelAccess.h"
 #include "app/Utilities.h"
+#include "display/BitmapFile.h"
 #include "display/MyGraphics_render.h"
 
 #include <cstdio>
@@ -69,13 +70,6 @@ SDL_Surface* new_recolour_surface(SDL_Surface* source)
         fatal_with_sdl_error("SDL_PixelFormatEnumToMasks error: %s\n");
     }
     return SDL_CreateRGBSurface(0, source->w, source->h, bpp, rmask, gmask, bmask, amask);
-}
-
-SDL_Surface* load_bitmap(const char* filename)
-{
-    SDL_RWops* stream = SDL_RWFromFile(filename, "rb");
-    // Passing a null stream on would replace the "couldn't open" error.
-    return stream == nullptr ? nullptr : SDL_LoadBMP_RW(stream, 1);
 }
 
 } // namespace
@@ -155,7 +149,7 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
     if (static_cast<unsigned>(set) > 1) {
         Utilities::fatalError("Invalid texture set");
     }
-    SDL_Surface* source = load_bitmap(filename);
+    SDL_Surface* source = load_bitmap_file(filename);
     if (source == nullptr) {
         fatal_with_sdl_error("Error loading bitmap: %s\n");
     }

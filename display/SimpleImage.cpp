@@ -1,6 +1,7 @@
 #include "display/SimpleImage.h"
 
 #include "app/Utilities.h"
+#include "display/BitmapFile.h"
 #include "display/Window.h"
 
 #include <cstdio>
@@ -17,8 +18,7 @@ namespace {
 
 SimpleImage::SimpleImage(const char* filename, SDL_Renderer* renderer) : renderer(renderer)
 {
-    SDL_RWops* stream = SDL_RWFromFile(filename, "rb");
-    SDL_Surface* loaded = stream == nullptr ? nullptr : SDL_LoadBMP_RW(stream, 1);
+    SDL_Surface* loaded = load_bitmap_file(filename);
     if (loaded == nullptr) {
         const std::string error = SDL_GetError();
         printf("Error loading bitmap %s error %s\n", filename, error.c_str());

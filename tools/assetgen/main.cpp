@@ -12,7 +12,9 @@
 #include "cover.h"
 #include "crunch_sound.h"
 #include "font_sheet.h"
+#include "icon.h"
 #include "kworble_title.h"
+#include "png_writer.h"
 #include "wav_writer.h"
 
 namespace {
@@ -33,6 +35,9 @@ std::vector<Asset> all_assets() {
         {"KworbleCover.bmp", [](const std::string& p) { write_bmp(p, make_cover()); }},
         {"BX_title1.bmp", [](const std::string& p) { write_bmp(p, make_bx_title(1)); }},
         {"BX_title2.bmp", [](const std::string& p) { write_bmp(p, make_bx_title(2)); }},
+        // The window icon, and the desktop icon that the install puts in the icon theme.
+        {"kworble_icon.bmp", [](const std::string& p) { write_bmp(p, make_icon(32)); }},
+        {"kworble.png", [](const std::string& p) { write_png(p, make_icon(64)); }},
     };
 }
 
