@@ -17,16 +17,6 @@ namespace {
 
 constexpr int G = 16;
 
-SDL_KeyboardEvent key(SDL_Keycode sym)
-{
-    SDL_KeyboardEvent event{};
-    event.type = SDL_KEYDOWN;
-    event.state = SDL_PRESSED;
-    event.keysym.sym = sym;
-    event.keysym.scancode = SDL_GetScancodeFromKey(sym);
-    return event;
-}
-
 SDL_Color rgb(simple_colour_t colour)
 {
     return get_rgb_from_simple_colour(colour);
@@ -125,7 +115,7 @@ TEST_F(InstructionsTest, TextPageWipesInAndIgnoresInputUntilRevealed)
     EXPECT_EQ(state.get_revealed(), 0);
     EXPECT_TRUE(state.show_background());
 
-    EXPECT_FALSE(state.key_down(key(SDLK_a)));
+    EXPECT_FALSE(state.key_down(key_down_event(SDLK_a)));
     EXPECT_FALSE(state.mouse_down(100, 100));
     EXPECT_EQ(state.get_page(), 1);
 
@@ -158,9 +148,9 @@ TEST_F(InstructionsTest, TextPageWipesInAndIgnoresInputUntilRevealed)
     EXPECT_EQ(share(23, 0, 1, BRIGHT_YELLOW), 1.0);
     EXPECT_EQ(share(2, 0, 32, MAGENTA), 0.0);
 
-    EXPECT_FALSE(state.key_down(key(SDLK_ESCAPE)));
+    EXPECT_FALSE(state.key_down(key_down_event(SDLK_ESCAPE)));
     EXPECT_EQ(state.get_page(), 1);
-    EXPECT_TRUE(state.key_down(key(SDLK_a)));
+    EXPECT_TRUE(state.key_down(key_down_event(SDLK_a)));
     EXPECT_EQ(state.get_page(), 2);
     EXPECT_EQ(state.get_revealed(), 0);
 }
@@ -170,12 +160,12 @@ TEST_F(InstructionsTest, PagesRunFromTheKeysToTheMenu)
     app.change_game_state(new InstructionsState(app), false);
     auto current = [&] { return dynamic_cast<InstructionsState*>(app.get_current_state()); };
     ASSERT_NE(current(), nullptr);
-    EXPECT_FALSE(current()->key_down(key(SDLK_ESCAPE)));
+    EXPECT_FALSE(current()->key_down(key_down_event(SDLK_ESCAPE)));
     EXPECT_TRUE(current()->mouse_down(5, 5));
     for (int page = 1; page <= 3; ++page) {
         ASSERT_EQ(current()->get_page(), page);
         ASSERT_TRUE(finish_reveal(*current()));
-        EXPECT_TRUE(current()->key_down(key(SDLK_SPACE)));
+        EXPECT_TRUE(current()->key_down(key_down_event(SDLK_SPACE)));
     }
     EXPECT_NE(dynamic_cast<MenuSpecialState*>(app.get_current_state()), nullptr);
 }

@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -14,16 +16,6 @@
 namespace {
 
 constexpr int CELL = 16;
-
-SDL_KeyboardEvent key(SDL_Keycode sym)
-{
-    SDL_KeyboardEvent event{};
-    event.type = SDL_KEYDOWN;
-    event.state = SDL_PRESSED;
-    event.keysym.sym = sym;
-    event.keysym.scancode = SDL_GetScancodeFromKey(sym);
-    return event;
-}
 
 // Game pixel inside the given screen cell, away from its corner.
 int px(int column) { return column * CELL + CELL / 2; }
@@ -78,28 +70,28 @@ TEST_F(MazeEditorTest, NewGridExportsTheEmptyBorderedMaze)
 TEST_F(MazeEditorTest, KeysMoveTheCursorWithWrapAndSpaceToggles)
 {
     MazeEditor editor;
-    EXPECT_TRUE(editor.key_down(key(SDLK_w)));
+    EXPECT_TRUE(editor.key_down(key_down_event(SDLK_w)));
     EXPECT_EQ(editor.get_cursor_line(), 20);
-    EXPECT_TRUE(editor.key_down(key(SDLK_DOWN)));
+    EXPECT_TRUE(editor.key_down(key_down_event(SDLK_DOWN)));
     EXPECT_EQ(editor.get_cursor_line(), 0);
-    EXPECT_TRUE(editor.key_down(key(SDLK_a)));
+    EXPECT_TRUE(editor.key_down(key_down_event(SDLK_a)));
     EXPECT_EQ(editor.get_cursor_column(), 31);
-    EXPECT_TRUE(editor.key_down(key(SDLK_d)));
+    EXPECT_TRUE(editor.key_down(key_down_event(SDLK_d)));
     EXPECT_EQ(editor.get_cursor_column(), 0);
     for (SDL_Keycode sym : {SDLK_RIGHT, SDLK_s, SDLK_UP, SDLK_s, SDLK_LEFT, SDLK_RIGHT}) {
-        EXPECT_TRUE(editor.key_down(key(sym)));
+        EXPECT_TRUE(editor.key_down(key_down_event(sym)));
     }
     EXPECT_EQ(editor.get_cursor_line(), 1);
     EXPECT_EQ(editor.get_cursor_column(), 1);
 
-    EXPECT_TRUE(editor.key_down(key(SDLK_SPACE)));
+    EXPECT_TRUE(editor.key_down(key_down_event(SDLK_SPACE)));
     EXPECT_EQ(editor.cell(1, 1), '#');
-    EXPECT_TRUE(editor.key_down(key(SDLK_SPACE)));
+    EXPECT_TRUE(editor.key_down(key_down_event(SDLK_SPACE)));
     EXPECT_EQ(editor.cell(1, 1), ' ');
 
     // Keys the editor does not use go on to the game's own handling.
     for (SDL_Keycode sym : {SDLK_x, SDLK_ESCAPE, SDLK_RETURN}) {
-        EXPECT_FALSE(editor.key_down(key(sym)));
+        EXPECT_FALSE(editor.key_down(key_down_event(sym)));
     }
     EXPECT_EQ(editor.get_cursor_line(), 1);
     EXPECT_EQ(editor.get_cursor_column(), 1);
@@ -113,7 +105,7 @@ TEST_F(MazeEditorTest, ClicksToggleAndDragsPaintWithTheLastToggle)
     EXPECT_TRUE(editor.mouse_down_moved(px(4), py(4)));
     EXPECT_EQ(editor.cell(3, 3), '+');
     EXPECT_EQ(editor.cell(3, 4), '+');
-    EXPECT_TRUE(editor.key_down(key(SDLK_SPACE)));
+    EXPECT_TRUE(editor.key_down(key_down_event(SDLK_SPACE)));
     EXPECT_EQ(editor.cell(3, 4), ' ');
 
     // Screen line 3 is grid line 2.
@@ -142,7 +134,7 @@ TEST_F(MazeEditorTest, ClicksToggleAndDragsPaintWithTheLastToggle)
     EXPECT_EQ(editor.get_cursor_line(), -1);
     EXPECT_EQ(editor.get_cursor_column(), 10);
     EXPECT_EQ(editor.export_text(), before);
-    EXPECT_TRUE(editor.key_down(key(SDLK_SPACE)));
+    EXPECT_TRUE(editor.key_down(key_down_event(SDLK_SPACE)));
     EXPECT_EQ(editor.export_text(), before);
     EXPECT_TRUE(editor.mouse_down_moved(px(11), py(0)));
     EXPECT_EQ(editor.export_text(), before);

@@ -7,20 +7,12 @@
 #include "display/Window.h"
 #include "screens/InstructionsState.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-SDL_KeyboardEvent key(SDL_Keycode sym)
-{
-    SDL_KeyboardEvent event{};
-    event.type = SDL_KEYDOWN;
-    event.state = SDL_PRESSED;
-    event.keysym.sym = sym;
-    event.keysym.scancode = SDL_GetScancodeFromKey(sym);
-    return event;
-}
 
 class TitleScreenTest : public ::testing::Test {
 protected:
@@ -36,7 +28,7 @@ protected:
     {
         SDL_Event event{};
         event.type = SDL_KEYDOWN;
-        event.key = key(SDLK_F5);
+        event.key = key_down_event(SDLK_F5);
         app.handle_event(event);
     }
 
@@ -155,7 +147,7 @@ TEST_F(TitleScreenTest, PauseFreezesEverythingButTheFlash)
     EXPECT_EQ(title->get_flash_count(), 10);
     EXPECT_EQ(title->get_zoom(), 100.0);
     EXPECT_EQ(title->get_input_lockout(), 1.5);
-    EXPECT_TRUE(title->key_down(key(SDLK_a)));
+    EXPECT_TRUE(title->key_down(key_down_event(SDLK_a)));
 
     // Indicator: spinner character and ink follow the flash count (10).
     title->print(log);
@@ -235,17 +227,17 @@ TEST_F(TitleScreenTest, KeysAreSwallowedDuringTheLockOutAndEscapeIsLeftToTheLoop
     app.change_game_state(new TitleScreen(app, app.get_renderer()), false);
     auto* shown = dynamic_cast<TitleScreen*>(app.get_current_state());
     ASSERT_NE(shown, nullptr);
-    EXPECT_TRUE(shown->key_down(key(SDLK_a)));
+    EXPECT_TRUE(shown->key_down(key_down_event(SDLK_a)));
     EXPECT_TRUE(shown->mouse_down(10, 10));
     shown->update(1.49, app.get_sound_manager(), app);
-    EXPECT_TRUE(shown->key_down(key(SDLK_SPACE)));
-    EXPECT_TRUE(shown->key_down(key(SDLK_ESCAPE)));
+    EXPECT_TRUE(shown->key_down(key_down_event(SDLK_SPACE)));
+    EXPECT_TRUE(shown->key_down(key_down_event(SDLK_ESCAPE)));
     ASSERT_EQ(app.get_current_state(), shown);
 
     shown->update(0.02, app.get_sound_manager(), app);
-    EXPECT_FALSE(shown->key_down(key(SDLK_ESCAPE)));
+    EXPECT_FALSE(shown->key_down(key_down_event(SDLK_ESCAPE)));
     ASSERT_EQ(app.get_current_state(), shown);
-    EXPECT_TRUE(shown->key_down(key(SDLK_a)));
+    EXPECT_TRUE(shown->key_down(key_down_event(SDLK_a)));
     auto* instructions = dynamic_cast<InstructionsState*>(app.get_current_state());
     ASSERT_NE(instructions, nullptr);
     EXPECT_EQ(instructions->get_page(), 0);
