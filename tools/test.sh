@@ -13,6 +13,8 @@ ctest --test-dir build -j"$jobs" --output-on-failure
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKWORBLE_WERROR=ON \
   -DKWORBLE_SANITIZE=address,undefined -DKWORBLE_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
+# A minute of the attract loop: no sanitizer report, no memory growth.
+tools/soak.sh 60 asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 ctest --test-dir build-sanitize -j"$jobs" --output-on-failure

@@ -4,6 +4,7 @@
 // ten seconds, and at the end how much it grew since measuring began, after
 // the caches, pools and sanitizer bookkeeping of the first stretch settle.
 #include "app/GameApplication.h"
+#include "display/MyGraphics_record.h"
 #include "display/Window.h"
 #include "tools/soak/AttractDriver.h"
 #include "tools/soak/ResidentMemory.h"
@@ -19,14 +20,18 @@ constexpr Uint32 report_every_ms = 10000;
 
 struct Figures {
     long rss_start_kb = -1;
+    long heap_start_kb = -1;
     Uint32 measured_from_ms = 0;
     long rss_end_kb = -1;
+    long heap_end_kb = -1;
 };
 
 void print_progress(Uint32 elapsed_ms, const AttractDriver& driver, GameApplication& app)
 {
-    std::printf("soak: t=%us rss=%ldkB demos=%d maze=%c maze-changes=%d\n", elapsed_ms / 1000,
-                resident_memory_kb(), driver.demos_started(), app.get_maze_letter(), driver.maze_changes());
+    const MyGraphics_record* background = app.get_background();
+    std::printf("soak: t=%us rss=%ldkB heap=%ldkB background=%zu demos=%d maze=%c maze-changes=%d\n",
+                elapsed_ms / 1000, resident_memory_kb(), heap_in_use_kb(), background ? background->size() : 0,
+                driver.demos_started(), app.get_maze_letter(), driver.maze_changes());
     std::fflush(stdout);
 }
 
@@ -49,6 +54,7 @@ Figures run_attract_loop(GameApplication& app, AttractDriver& driver, Uint32 run
         }
         if (figures.rss_start_kb < 0 && elapsed >= measure_ms) {
             figures.rss_start_kb = resident_memory_kb();
+            figures.heap_start_kb = heap_in_use_kb();
             figures.measured_from_ms = elapsed;
         }
         if (elapsed >= next_report) {
@@ -59,6 +65,7 @@ Figures run_attract_loop(GameApplication& app, AttractDriver& driver, Uint32 run
         app.run_frame();
     }
     figures.rss_end_kb = resident_memory_kb();
+    figures.heap_end_kb = heap_in_use_kb();
     print_progress(SDL_GetTicks() - start, driver, app);
     app.finish();
     return figures;
@@ -105,6 +112,8 @@ int main(int argc, char** argv)
 
     std::printf("soak: demos=%d cut-short=%d maze-changes=%d\n", driver.demos_started(), driver.demos_cut_short(),
                 driver.maze_changes());
+    std::printf("soak: heap_start=%ldkB heap_end=%ldkB heap_growth=%ldkB\n", figures.heap_start_kb,
+                figures.heap_end_kb, figures.heap_end_kb - figures.heap_start_kb);
     std::printf("soak: rss_start=%ldkB (t=%us) rss_end=%ldkB growth=%ldkB\n", figures.rss_start_kb,
                 figures.measured_from_ms / 1000, figures.rss_end_kb, figures.rss_end_kb - figures.rss_start_kb);
     if (driver.demos_started() == 0) {
