@@ -2,8 +2,49 @@
 
 #include "app/Utilities.h"
 
+#include <mutex>
+#include <unordered_map>
+
+namespace {
+// SDL_RemoveTimer does not wait for a callback that is already running, so a
+// callback must never hold a timer object's address: it gets a key, and looks
+// the object up here under the lock that the destructor also takes.
+std::mutex registry_mutex;
+std::unordered_map<std::uintptr_t, void*> live_timers;
+std::uintptr_t next_key = 1;
+
+std::uintptr_t register_timer(void* timer, std::uintptr_t old_key)
+{
+    std::lock_guard<std::mutex> lock(registry_mutex);
+    live_timers.erase(old_key);
+    const std::uintptr_t key = next_key++;
+    live_timers[key] = timer;
+    return key;
+}
+
+void unregister_timer(std::uintptr_t key)
+{
+    std::lock_guard<std::mutex> lock(registry_mutex);
+    live_timers.erase(key);
+}
+
+void* as_param(std::uintptr_t key)
+{
+    return reinterpret_cast<void*>(key);
+}
+
+// The timer for a callback's key, or null once it was restarted or destroyed.
+// Called with registry_mutex held.
+void* find_timer(void* param)
+{
+    auto found = live_timers.find(reinterpret_cast<std::uintptr_t>(param));
+    return found == live_timers.end() ? nullptr : found->second;
+}
+} // namespace
+
 OneShotTimer::~OneShotTimer()
 {
+    unregister_timer(key);
     if (timer_id != 0 && !SDL_RemoveTimer(timer_id) && !expired_flag) {
         Utilities::fatalErrorSDL("OneShotTimer Delete Error =");
     }
@@ -23,7 +64,8 @@ void OneShotTimer::start_time(unsigned int milliseconds)
     }
     interval = milliseconds;
     expired_flag = false;
-    timer_id = SDL_AddTimer(milliseconds, callback, this);
+    key = register_timer(this, key);
+    timer_id = SDL_AddTimer(milliseconds, callback, as_param(key));
     if (timer_id == 0) {
         Utilities::fatalErrorSDL("OneShotTimer SDL_AddTimer failed");
     }
@@ -31,8 +73,9 @@ void OneShotTimer::start_time(unsigned int milliseconds)
 
 Uint32 OneShotTimer::callback(Uint32 interval, void* param)
 {
-    auto* timer = static_cast<OneShotTimer*>(param);
-    if (interval == timer->interval) {
+    std::lock_guard<std::mutex> lock(registry_mutex);
+    auto* timer = static_cast<OneShotTimer*>(find_timer(param));
+    if (timer != nullptr && interval == timer->interval) {
         timer->expired_flag = true;
     }
     return 0;
@@ -40,6 +83,7 @@ Uint32 OneShotTimer::callback(Uint32 interval, void* param)
 
 RepeatingTimer::~RepeatingTimer()
 {
+    unregister_timer(key);
     if (timer_id != 0 && !SDL_RemoveTimer(timer_id)) {
         Utilities::fatalErrorSDL("RepeatingTimer Delete Error =");
     }
@@ -57,7 +101,8 @@ void RepeatingTimer::start_time(unsigned int milliseconds)
     }
     interval = milliseconds;
     expired_flag = false;
-    timer_id = SDL_AddTimer(milliseconds, callback, this);
+    key = register_timer(this, key);
+    timer_id = SDL_AddTimer(milliseconds, callback, as_param(key));
     if (timer_id == 0) {
         Utilities::fatalErrorSDL("RepeatingTimer SDL_AddTimer failed");
     }
@@ -65,7 +110,11 @@ void RepeatingTimer::start_time(unsigned int milliseconds)
 
 Uint32 RepeatingTimer::callback(Uint32 interval, void* param)
 {
-    auto* timer = static_cast<RepeatingTimer*>(param);
+    std::lock_guard<std::mutex> lock(registry_mutex);
+    auto* timer = static_cast<RepeatingTimer*>(find_timer(param));
+    if (timer == nullptr) {
+        return interval;
+    }
     // A callback of a just-replaced SDL timer with another period must not
     // mark the new period as expired.
     if (interval == timer->interval) {

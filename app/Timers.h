@@ -1,6 +1,7 @@
 #pragma once
 #include <SDL.h>
 #include <atomic>
+#include <cstdint>
 
 // Timers run their callbacks on SDL's timer thread; the callback only sets
 // a flag that the main loop polls, so no game code ever runs off-thread.
@@ -20,6 +21,7 @@ private:
     std::atomic<bool> expired_flag{false};
     Uint32 interval = 0;
     SDL_TimerID timer_id = 0;
+    std::uintptr_t key = 0; // how the timer thread finds this object
 };
 
 class RepeatingTimer {
@@ -37,6 +39,7 @@ private:
     std::atomic<bool> expired_flag{false};
     std::atomic<Uint32> interval{0};
     SDL_TimerID timer_id = 0;
+    std::uintptr_t key = 0; // how the timer thread finds this object
 };
 
 class FrameRateLimiter {

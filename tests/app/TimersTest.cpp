@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 class Timers : public ::testing::Test {
 protected:
@@ -69,4 +71,21 @@ TEST_F(Timers, RestartingAPendingOneShotCancelsIt)
     timer.start_time(10);
     timer.start_time(100000);
     EXPECT_FALSE(wait_until([&] { return timer.expired(); }, 100));
+}
+
+// SDL does not wait for a running callback when a timer is removed, so
+// timers destroyed while they fire must never be written to afterwards
+// (the sanitizer builds catch a write to a destroyed timer).
+TEST_F(Timers, TimersDestroyedWhileFiringAreLeftAlone)
+{
+    for (int i = 0; i < 500; ++i) {
+        auto repeating = std::make_unique<RepeatingTimer>();
+        auto one_shot = std::make_unique<OneShotTimer>();
+        repeating->start_time(1);
+        one_shot->start_time(1);
+        SDL_Delay(static_cast<Uint32>(i % 3));
+    }
+    RepeatingTimer survivor;
+    survivor.start_time(2);
+    EXPECT_TRUE(wait_until([&] { return survivor.expired(); }));
 }
