@@ -45,7 +45,7 @@ fi
 
 # A small quarantine: ASan otherwise keeps up to 256 MB of freed blocks
 # resident, which would read as growth. Leaks are reported at exit.
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=16
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=4
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export TSAN_OPTIONS=halt_on_error=0:second_deadlock_stack=1
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
