@@ -23,11 +23,17 @@ void AttractDriver::before_frame(GameApplication& app)
     }
     maze_letter = app.get_maze_letter();
 
+    // The game also stops running while a cleared maze is refilled; only a
+    // restart with the score reset is a new demo.
     const bool demo_running = app.is_game_running() && app.is_demo_mode();
     if (demo_running && !demo_was_running) {
-        ++demos;
-        demo_start = now;
-        x_pressed = false;
+        if (app.get_player().get_score() == 0) {
+            ++demos;
+            demo_start = now;
+            x_pressed = false;
+        } else {
+            ++clears;
+        }
     }
     demo_was_running = demo_running;
 

@@ -15,6 +15,7 @@ public:
     int demos_started() const { return demos; }
     int maze_changes() const { return mazes; }
     int demos_cut_short() const { return cuts; }
+    int mazes_cleared() const { return clears; }
 
 private:
     static void push_key(SDL_Keycode key);
@@ -23,6 +24,7 @@ private:
     int demos = 0;
     int mazes = 0;
     int cuts = 0;
+    int clears = 0;
     char maze_letter = 0;
     Uint32 demo_start = 0;
     Uint32 last_push = 0;
