@@ -13,10 +13,9 @@ std::mutex registry_mutex;
 std::unordered_map<std::uintptr_t, void*> live_timers;
 std::uintptr_t next_key = 1;
 
-std::uintptr_t register_timer(void* timer, std::uintptr_t old_key)
+std::uintptr_t register_timer(void* timer)
 {
     std::lock_guard<std::mutex> lock(registry_mutex);
-    live_timers.erase(old_key);
     const std::uintptr_t key = next_key++;
     live_timers[key] = timer;
     return key;
@@ -42,12 +41,16 @@ void* find_timer(void* param)
 }
 } // namespace
 
+// Removing before unregistering: once the key is gone, a callback still in
+// flight finds nothing, and the lock makes unregistering wait for one that
+// is writing the flag. A one-shot that already fired cannot be removed, and
+// that is no error.
 OneShotTimer::~OneShotTimer()
 {
-    unregister_timer(key);
-    if (timer_id != 0 && !SDL_RemoveTimer(timer_id) && !expired_flag) {
-        Utilities::fatalErrorSDL("OneShotTimer Delete Error =");
+    if (timer_id != 0) {
+        SDL_RemoveTimer(timer_id);
     }
+    unregister_timer(key);
 }
 
 bool OneShotTimer::expired()
@@ -62,20 +65,20 @@ void OneShotTimer::start_time(unsigned int milliseconds)
     if (timer_id != 0 && !SDL_RemoveTimer(timer_id) && !expired_flag) {
         Utilities::fatalErrorSDL("OneShotTimer Delete Error =");
     }
-    interval = milliseconds;
+    // The old start's callback must not see the new flag.
+    unregister_timer(key);
     expired_flag = false;
-    key = register_timer(this, key);
+    key = register_timer(this);
     timer_id = SDL_AddTimer(milliseconds, callback, as_param(key));
     if (timer_id == 0) {
         Utilities::fatalErrorSDL("OneShotTimer SDL_AddTimer failed");
     }
 }
 
-Uint32 OneShotTimer::callback(Uint32 interval, void* param)
+Uint32 OneShotTimer::callback(Uint32, void* param)
 {
     std::lock_guard<std::mutex> lock(registry_mutex);
-    auto* timer = static_cast<OneShotTimer*>(find_timer(param));
-    if (timer != nullptr && interval == timer->interval) {
+    if (auto* timer = static_cast<OneShotTimer*>(find_timer(param))) {
         timer->expired_flag = true;
     }
     return 0;
@@ -83,10 +86,10 @@ Uint32 OneShotTimer::callback(Uint32 interval, void* param)
 
 RepeatingTimer::~RepeatingTimer()
 {
-    unregister_timer(key);
     if (timer_id != 0 && !SDL_RemoveTimer(timer_id)) {
         Utilities::fatalErrorSDL("RepeatingTimer Delete Error =");
     }
+    unregister_timer(key);
 }
 
 bool RepeatingTimer::expired()
@@ -99,9 +102,9 @@ void RepeatingTimer::start_time(unsigned int milliseconds)
     if (timer_id != 0 && !SDL_RemoveTimer(timer_id)) {
         Utilities::fatalErrorSDL("RepeatingTimer remove Error =");
     }
-    interval = milliseconds;
+    unregister_timer(key);
     expired_flag = false;
-    key = register_timer(this, key);
+    key = register_timer(this);
     timer_id = SDL_AddTimer(milliseconds, callback, as_param(key));
     if (timer_id == 0) {
         Utilities::fatalErrorSDL("RepeatingTimer SDL_AddTimer failed");
@@ -111,13 +114,7 @@ void RepeatingTimer::start_time(unsigned int milliseconds)
 Uint32 RepeatingTimer::callback(Uint32 interval, void* param)
 {
     std::lock_guard<std::mutex> lock(registry_mutex);
-    auto* timer = static_cast<RepeatingTimer*>(find_timer(param));
-    if (timer == nullptr) {
-        return interval;
-    }
-    // A callback of a just-replaced SDL timer with another period must not
-    // mark the new period as expired.
-    if (interval == timer->interval) {
+    if (auto* timer = static_cast<RepeatingTimer*>(find_timer(param))) {
         timer->expired_flag = true;
     }
     return interval;

@@ -19,7 +19,6 @@ public:
 
 private:
     std::atomic<bool> expired_flag{false};
-    Uint32 interval = 0;
     SDL_TimerID timer_id = 0;
     std::uintptr_t key = 0; // how the timer thread finds this object
 };
@@ -37,7 +36,6 @@ public:
 
 private:
     std::atomic<bool> expired_flag{false};
-    std::atomic<Uint32> interval{0};
     SDL_TimerID timer_id = 0;
     std::uintptr_t key = 0; // how the timer thread finds this object
 };

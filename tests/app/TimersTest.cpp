@@ -89,3 +89,23 @@ TEST_F(Timers, TimersDestroyedWhileFiringAreLeftAlone)
     survivor.start_time(2);
     EXPECT_TRUE(wait_until([&] { return survivor.expired(); }));
 }
+
+// A restart while the old start's callback fires must not leave the new
+// start marked expired before its own period.
+TEST_F(Timers, TimersRestartedWhileFiringStartAfresh)
+{
+    OneShotTimer one_shot;
+    RepeatingTimer repeating;
+    for (int i = 0; i < 100; ++i) {
+        one_shot.start_time(8);
+        repeating.start_time(8);
+        SDL_Delay(7 + static_cast<Uint32>(i % 3));
+        const Uint32 restarted = SDL_GetTicks();
+        one_shot.start_time(8);
+        repeating.start_time(8);
+        const bool early = one_shot.expired() || repeating.expired();
+        if (SDL_GetTicks() - restarted < 6) {
+            EXPECT_FALSE(early) << "restart " << i;
+        }
+    }
+}
