@@ -2,7 +2,7 @@
 # Installs what building, running and testing the game need on Debian,
 # skipping what is already there.
 set -euo pipefail
-packages=(cmake g++ make libsdl2-dev googletest libgtest-dev libbenchmark-dev)
+packages=(cmake g++ make clang-format libsdl2-dev googletest libgtest-dev libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

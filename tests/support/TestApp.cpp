@@ -1,0 +1,227 @@
+#include "support/TestApp.h"
+
+#include "display/Window.h"
+#include "support/TestSupport.h"
+
+#include <cstdlib>
+
+namespace {
+
+int cell_centre_x(int column)
+{
+    return game_offset_x + column * glyph_size + glyph_size / 2;
+}
+
+int cell_centre_y(int line)
+{
+    return game_offset_y + line * glyph_size + glyph_size / 2;
+}
+
+// The new-best message's paper: bright cyan, or one of its flash colours.
+constexpr simple_colour_t best_papers[] = {BRIGHT_CYAN,    BRIGHT_YELLOW, BRIGHT_GREEN,
+                                           BRIGHT_MAGENTA, BRIGHT_RED,    BRIGHT_BLUE};
+
+} // namespace
+
+TestApp::TestApp(bool start, unsigned seed)
+{
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_AUDIO) != 0) {
+        ADD_FAILURE() << "SDL_Init: " << SDL_GetError();
+    }
+    if (!CreateGameWindow()) {
+        ADD_FAILURE() << "CreateGameWindow failed";
+    }
+    renderer_ = SDL_CreateRenderer(GetGameWindow(), -1, 0);
+    srand(seed);
+    app_ = std::make_unique<GameApplication>(renderer_);
+    if (start) {
+        app_->start();
+    }
+    reader_ = std::make_unique<ScreenReader>(renderer_);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+}
+
+TestApp::~TestApp()
+{
+    reader_.reset();
+    app_.reset();
+    SDL_DestroyRenderer(renderer_);
+    SDL_DestroyWindow(GetGameWindow());
+    game_window = nullptr;
+    SDL_Quit();
+}
+
+void TestApp::frames(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        frame();
+    }
+}
+
+SDL_Color TestApp::pixel(int x, int y)
+{
+    SDL_Rect one{x, y, 1, 1};
+    Uint32 value = 0;
+    SDL_RenderReadPixels(renderer_, &one, SDL_PIXELFORMAT_ARGB8888, &value, 4);
+    return SDL_Color{static_cast<Uint8>(value >> 16), static_cast<Uint8>(value >> 8), static_cast<Uint8>(value), 255};
+}
+
+SDL_Color TestApp::cell_corner(int line, int column)
+{
+    return pixel(game_offset_x + column * glyph_size, game_offset_y + line * glyph_size);
+}
+
+bool TestApp::wait_for_silence(Uint32 deadline_ms)
+{
+    return wait_until([this] { return app_->get_sound_manager().are_all_sounds_finished(); }, deadline_ms);
+}
+
+void TestApp::queue_tap(SDL_Keycode key, Uint16 mod)
+{
+    push_key(key, true, mod);
+    push_key(key, false, mod);
+}
+
+void TestApp::queue_click(int line, int column)
+{
+    push_mouse_button(cell_centre_x(column), cell_centre_y(line), true);
+    push_mouse_button(cell_centre_x(column), cell_centre_y(line), false);
+}
+
+void TestApp::tap(SDL_Keycode key, Uint16 mod)
+{
+    queue_tap(key, mod);
+    frame();
+}
+
+void TestApp::press(SDL_Keycode key)
+{
+    push_key(key, true);
+    frame();
+}
+
+void TestApp::release(SDL_Keycode key)
+{
+    push_key(key, false);
+    frame();
+}
+
+void TestApp::click_cell(int line, int column)
+{
+    queue_click(line, column);
+    frame();
+}
+
+void TestApp::mouse_down_at_cell(int line, int column)
+{
+    push_mouse_button(cell_centre_x(column), cell_centre_y(line), true);
+    frame();
+}
+
+void TestApp::mouse_up_at_cell(int line, int column)
+{
+    push_mouse_button(cell_centre_x(column), cell_centre_y(line), false);
+    frame();
+}
+
+void TestApp::drag_to_cell(int line, int column)
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.state = SDL_BUTTON_LMASK;
+    event.motion.x = cell_centre_x(column);
+    event.motion.y = cell_centre_y(line);
+    SDL_PushEvent(&event);
+    frame();
+}
+
+void TestApp::wait_ms(Uint32 ms)
+{
+    Uint32 start = SDL_GetTicks();
+    while (SDL_GetTicks() - start < ms) {
+        frame();
+    }
+}
+
+bool TestApp::key_page_shown()
+{
+    return reader_->shows_text(1, 13, " KEYS ", BRIGHT_YELLOW, WHITE) && reader_->shows(23, 31, ' ', WHITE, WHITE);
+}
+
+bool TestApp::instructions_page_shown(int page)
+{
+    switch (page) {
+    case 1:
+        return reader_->shows_text(3, 0, "Instructions", BLACK, CYAN);
+    case 2:
+        return reader_->shows(14, 0, 'M', BLACK, CYAN) && reader_->shows_text(8, 0, "A game ends", BLACK, WHITE);
+    case 3:
+        return reader_->shows(3, 0, 'R', BLACK, CYAN) && reader_->shows(20, 0, 'H', BLACK, BRIGHT_YELLOW);
+    default:
+        return false;
+    }
+}
+
+bool TestApp::menu_panel_shown()
+{
+    return reader_->shows_text(16, 23, "P=Play", BLACK, BRIGHT_WHITE) && reader_->shows(18, 23, 'S', BLACK, BRIGHT_WHITE);
+}
+
+bool TestApp::key_legend_shown()
+{
+    return reader_->shows_text(3, 1, "7=up", BLUE, BRIGHT_WHITE);
+}
+
+bool TestApp::player_at_start_shown()
+{
+    return reader_->shows(12, 16, 132, BLACK, BRIGHT_WHITE);
+}
+
+bool TestApp::game_over_shown()
+{
+    return reader_->shows_text(2, 10, " GAME OVER ", BLACK, BRIGHT_CYAN);
+}
+
+bool TestApp::new_best_score_shown()
+{
+    for (simple_colour_t paper : best_papers) {
+        if (reader_->shows_text(2, 6, " !!NEW BEST SCORE!! ", BLACK, paper)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+char TestApp::maze_letter_shown()
+{
+    for (char letter = 'A'; letter <= 'P'; ++letter) {
+        if (reader_->shows(1, 5, letter, BLACK, BRIGHT_WHITE)) {
+            return letter;
+        }
+    }
+    return 0;
+}
+
+bool TestApp::scored()
+{
+    std::string score = score_shown();
+    return score.find('?') == std::string::npos && score != "00000";
+}
+
+::testing::AssertionResult TestApp::walk_to_menu()
+{
+    frame();
+    wait_ms(1700); // the title's lock-out
+    if (!tap_until(SDLK_RETURN, [&] { return key_page_shown(); })) {
+        return ::testing::AssertionFailure() << "the title never gave way to the key page";
+    }
+    for (int page = 1; page <= 3; ++page) {
+        if (!tap_until(SDLK_RETURN, [&] { return instructions_page_shown(page); })) {
+            return ::testing::AssertionFailure() << "instruction page " << page << " never showed";
+        }
+    }
+    if (!tap_until(SDLK_RETURN, [&] { return menu_panel_shown(); })) {
+        return ::testing::AssertionFailure() << "the menu panel never showed";
+    }
+    return ::testing::AssertionSuccess();
+}

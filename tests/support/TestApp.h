@@ -1,0 +1,115 @@
+#pragma once
+#include "ScreenReader.h"
+#include "app/GameApplication.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// The one application harness: the real game on SDL's dummy drivers, in a
+// real (invisible) window with its own renderer, driven the way a player
+// drives it. Keys and clicks go into SDL's queue, time passes in frames of
+// the real loop (or in explicit ticks of the game objects), and what counts
+// is what the last presented frame shows.
+class TestApp {
+public:
+    // Sounds and animations run in real time; only a failing stage waits this
+    // long, so it is generous enough for a sanitized build on a busy machine.
+    static constexpr Uint32 stage_ms = 20000;
+
+    // start: as main() starts it (glyphs loaded, timers running, title shown);
+    // otherwise the objects stand ready for explicit ticks. The random
+    // generator is seeded with `seed` either way.
+    explicit TestApp(bool start = true, unsigned seed = 1234);
+    ~TestApp();
+    TestApp(const TestApp&) = delete;
+    TestApp& operator=(const TestApp&) = delete;
+
+    GameApplication& app() { return *app_; }
+    ScreenReader& screen() { return *reader_; }
+    SDL_Renderer* renderer() { return renderer_; }
+
+    void frame() { app_->run_frame(); }
+    void frames(int count);
+    // Runs frames until the condition holds; false once the deadline passed.
+    template <typename Condition>
+    bool wait_for(Condition done, Uint32 deadline_ms = stage_ms)
+    {
+        const Uint32 start = SDL_GetTicks();
+        while (!done()) {
+            if (SDL_GetTicks() - start > deadline_ms) {
+                return false;
+            }
+            frame();
+        }
+        return true;
+    }
+    // Runs frames for at least this long.
+    void wait_ms(Uint32 ms);
+
+    // Input queued for the next frame: a key's press and release, a click.
+    static void queue_tap(SDL_Keycode key, Uint16 mod = KMOD_NONE);
+    static void queue_click(int line, int column);
+    // Input, each followed by one frame so the loop has seen it.
+    void tap(SDL_Keycode key, Uint16 mod = KMOD_NONE);
+    void press(SDL_Keycode key);
+    void release(SDL_Keycode key);
+    void click_cell(int line, int column);
+    void mouse_down_at_cell(int line, int column);
+    void mouse_up_at_cell(int line, int column);
+    void drag_to_cell(int line, int column);
+    // Taps the key, and again every few frames, until the condition holds:
+    // screens that are still animating swallow keys rather than queue them.
+    template <typename Condition>
+    bool tap_until(SDL_Keycode key, Condition done, Uint32 deadline_ms = stage_ms)
+    {
+        const Uint32 start = SDL_GetTicks();
+        while (!done()) {
+            if (SDL_GetTicks() - start > deadline_ms) {
+                return false;
+            }
+            tap(key);
+            for (int i = 0; i < 5 && !done(); ++i) {
+                frame();
+            }
+        }
+        return true;
+    }
+
+    // A pixel of the last presented frame, in window coordinates.
+    SDL_Color pixel(int x, int y);
+    // The paper colour of a game cell: the colour of its top-left pixel.
+    SDL_Color cell_corner(int line, int column);
+
+    // Landmarks of the screens on a player's road.
+    bool key_page_shown();
+    bool instructions_page_shown(int page);
+    bool menu_panel_shown();
+    bool key_legend_shown();
+    bool player_at_start_shown();
+    bool game_over_shown();
+    bool new_best_score_shown();
+    // The maze letter of the selection line, or 0 when none shows.
+    char maze_letter_shown();
+    // Fields of the status lines as digits, '?' where a cell shows none.
+    std::string score_shown() { return reader_->digits(23, 6, 5, BLACK, BRIGHT_WHITE); }
+    std::string best_shown() { return reader_->digits(23, 16, 5, BLACK, BRIGHT_WHITE); }
+    std::string lasers_shown() { return reader_->digits(23, 28, 2, BLACK, BRIGHT_WHITE); }
+    std::string tempo_shown() { return reader_->digits(1, 13, 1, BLACK, BRIGHT_WHITE); }
+    std::string grade_shown() { return reader_->digits(1, 21, 1, BLACK, BRIGHT_WHITE); }
+    std::string lives_shown() { return reader_->digits(1, 29, 1, BLACK, BRIGHT_WHITE); }
+    // A score above zero is on the score line.
+    bool scored();
+    // The title, the key page, the three instruction pages and the menu's
+    // build-up, ending on the idle menu.
+    ::testing::AssertionResult walk_to_menu();
+    // Waits until the mixer has nothing left to play.
+    bool wait_for_silence(Uint32 deadline_ms = stage_ms);
+
+private:
+    SDL_Renderer* renderer_ = nullptr;
+    std::unique_ptr<GameApplication> app_;
+    std::unique_ptr<ScreenReader> reader_;
+};
