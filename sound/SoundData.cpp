@@ -2,6 +2,24 @@
 
 #include <cstring>
 
+sound_data_t::sound_data_t(sound_data_t&& other) noexcept : buffer(other.buffer), length(other.length)
+{
+    other.buffer = nullptr;
+    other.length = 0;
+}
+
+sound_data_t& sound_data_t::operator=(sound_data_t&& other) noexcept
+{
+    if (this != &other) {
+        SDL_free(buffer);
+        buffer = other.buffer;
+        length = other.length;
+        other.buffer = nullptr;
+        other.length = 0;
+    }
+    return *this;
+}
+
 // Appends other's bytes and empties other. An empty other changes nothing,
 // so that a sound built from parts can skip a part that came out empty.
 void sound_data_t::concatenate(sound_data_t& other)

@@ -1,3 +1,4 @@
+// Timers set a flag on SDL's timer thread that the loop polls: so do these tests.
 #include "app/Timers.h"
 #include "support/TestSupport.h"
 
@@ -8,15 +9,9 @@
 namespace {
 class Timers : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (SDL_WasInit(SDL_INIT_TIMER) == 0) {
-            ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_TIMER), 0) << SDL_GetError();
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(SDL_WasInit(SDL_INIT_TIMER) || SDL_InitSubSystem(SDL_INIT_TIMER) == 0); }
 };
 
-// Waits until at least `ms` milliseconds have passed since `start`.
 void wait_past(Uint32 start, Uint32 ms)
 {
     EXPECT_TRUE(wait_until([&] { return SDL_GetTicks() - start > ms; }, ms + 5000));
@@ -29,21 +24,17 @@ TEST_F(Timers, RepeatingTimerMergesMissedPeriods)
     EXPECT_FALSE(timer.expired());
     timer.start_time(40);
     ASSERT_TRUE(wait_until([&] { return timer.expired(); }));
-    const Uint32 first = SDL_GetTicks();
-    wait_past(first, 3 * 40 + 10);
-    // Three periods passed unpolled: one report, then none.
-    EXPECT_TRUE(timer.expired());
+    wait_past(SDL_GetTicks(), 3 * 40 + 10);
+    EXPECT_TRUE(timer.expired()) << "three periods unpolled: one report";
     EXPECT_FALSE(timer.expired());
-    // It goes on firing.
-    EXPECT_TRUE(wait_until([&] { return timer.expired(); }));
+    EXPECT_TRUE(wait_until([&] { return timer.expired(); })) << "and it goes on firing";
 }
 
 TEST_F(Timers, RestartingARepeatingTimerClearsAPendingExpiry)
 {
     RepeatingTimer timer;
     timer.start_time(5);
-    const Uint32 start = SDL_GetTicks();
-    wait_past(start, 30);
+    wait_past(SDL_GetTicks(), 30);
     timer.start_time(100000);
     EXPECT_FALSE(timer.expired());
     timer.start_time(5);
@@ -57,9 +48,7 @@ TEST_F(Timers, OneShotTimerStaysExpiredUntilRestarted)
     timer.start_time(5);
     ASSERT_TRUE(wait_until([&] { return timer.expired(); }));
     EXPECT_TRUE(timer.expired());
-
-    // Restarting after it fired is no error, and clears the flag.
-    timer.start_time(100000);
+    timer.start_time(100000); // after it fired: no error, and the flag clears
     EXPECT_FALSE(timer.expired());
     timer.start_time(5);
     EXPECT_TRUE(wait_until([&] { return timer.expired(); }));
@@ -73,9 +62,8 @@ TEST_F(Timers, RestartingAPendingOneShotCancelsIt)
     EXPECT_FALSE(wait_until([&] { return timer.expired(); }, 100));
 }
 
-// SDL does not wait for a running callback when a timer is removed, so
-// timers destroyed while they fire must never be written to afterwards
-// (the sanitizer builds catch a write to a destroyed timer).
+// SDL does not wait for a running callback when a timer is removed; the
+// sanitizer builds catch a write to a timer destroyed meanwhile.
 TEST_F(Timers, TimersDestroyedWhileFiringAreLeftAlone)
 {
     for (int i = 0; i < 500; ++i) {
@@ -90,8 +78,8 @@ TEST_F(Timers, TimersDestroyedWhileFiringAreLeftAlone)
     EXPECT_TRUE(wait_until([&] { return survivor.expired(); }));
 }
 
-// A restart while the old start's callback fires must not leave the new
-// start marked expired before its own period.
+// The old start's callback, firing during a restart, must not mark the new
+// start expired before its own period.
 TEST_F(Timers, TimersRestartedWhileFiringStartAfresh)
 {
     OneShotTimer one_shot;

@@ -1,0 +1,94 @@
+// The screens a game ends on: the bonus for an emptied maze, and game over
+// with a new best score and without one, then Play starting afresh.
+#include "ScreensTest.h"
+
+namespace {
+
+// Empties the maze, or all but the food above the player's start.
+void eat_food(CurrentMaze& maze, bool keep_one)
+{
+    for (int line = 0; line <= maze.get_max_line(); ++line) {
+        for (int column = 0; column <= maze.get_max_column(); ++column) {
+            if (!keep_one || line != 9 || column != 16) {
+                maze.maze_eat(line, column);
+            }
+        }
+    }
+}
+
+// A game on maze A straight from the title, the chasers held at home so that
+// none catches the player; returns the full maze's food as shown.
+int start_game(TestApp& game)
+{
+    game.app().change_game_state(new NullSpecialState(), false);
+    game.app().start_game(false);
+    game.app().get_monsters().hold_all_but_me(nullptr);
+    game.frame();
+    return food_shown(game);
+}
+
+TEST(EndScreensTest, EatingTheLastFoodGivesTheBonusTenLasersAndAFullMaze)
+{
+    TestApp game;
+    const int full = start_game(game);
+    eat_food(game.app().get_maze(), true);
+
+    std::set<sound_t> heard;
+    game.press(SDLK_UP);
+    ASSERT_TRUE(wait_hearing(game, heard, [&] {
+        return game.screen().shows_text(10, 0, "BONUS!!!", BLACK, BRIGHT_CYAN) &&
+               game.screen().shows_text(14, 24, "BONUS!!!", BRIGHT_WHITE, BRIGHT_RED);
+    }));
+    game.release(SDLK_UP);
+    ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.player_at_start_shown(); })) << "play never resumed";
+    EXPECT_TRUE(heard.count(SOUND_BONUS));
+    EXPECT_EQ(game.lasers_shown(), "30");
+    EXPECT_GE(food_shown(game), full - 4) << "the chasers hide a few, no more";
+    EXPECT_TRUE(game.app().is_game_running());
+}
+
+TEST(EndScreensTest, NewBestIsCelebratedThenPlayStartsAfreshAndZeroIsNoNewBest)
+{
+    TestApp game;
+    const int full = start_game(game);
+    game.press(SDLK_UP);
+    ASSERT_TRUE(game.wait_for([&] { return game.scored(); }));
+    game.release(SDLK_UP);
+    const std::string score = game.score_shown();
+    eat_food(game.app().get_maze(), false); // for Play to refill
+
+    std::set<sound_t> heard;
+    game.tap(SDLK_x);
+    ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.new_best_score_shown(); }));
+    EXPECT_TRUE(heard.count(SOUND_GAME_OVER));
+    ASSERT_TRUE(wait_hearing(game, heard, [&] { return menu_idle(game); }));
+    EXPECT_TRUE(heard.count(SOUND_BONUS));
+    EXPECT_EQ(game.best_shown(), score);
+
+    heard.clear();
+    game.tap(SDLK_p);
+    ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.player_at_start_shown() && !game.menu_panel_shown(); }))
+        << "Play never started a game";
+    EXPECT_TRUE(heard.count(SOUND_PLAY_SELECTED) && heard.count(SOUND_GAME_SETUP));
+    EXPECT_EQ(game.score_shown() + " " + game.lasers_shown() + " " + game.lives_shown(), "00000 20 9");
+    EXPECT_GE(food_shown(game), full - 4) << "Play did not refill the maze";
+
+    bool over = false;
+    bool best = false;
+    game.tap(SDLK_x);
+    ASSERT_TRUE(game.wait_for([&] {
+        over = over || game.game_over_shown();
+        best = best || game.new_best_score_shown();
+        return menu_idle(game);
+    }));
+    EXPECT_TRUE(over);
+    EXPECT_FALSE(best) << "no score is no new best";
+    EXPECT_EQ(game.best_shown(), score);
+
+    // The BEST label resets it.
+    EXPECT_TRUE(starts_sound(game, SOUND_MENU_BLIP, [&] { game.click_cell(23, 15); }));
+    ASSERT_TRUE(game.wait_for([&] { return menu_idle(game); }));
+    EXPECT_EQ(game.best_shown(), "00000");
+}
+
+} // namespace

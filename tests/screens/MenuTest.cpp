@@ -1,0 +1,88 @@
+// The menu between games: letters and click areas change the maze, tempo and
+// grade with a blip, round from the last value to the first; I opens the text
+// pages and D hands the chosen settings to the computer player.
+#include "ScreensTest.h"
+
+namespace {
+
+// The selection line's maze letter, tempo and grade.
+std::string settings(TestApp& game)
+{
+    return game.maze_letter_shown() + game.tempo_shown() + game.grade_shown();
+}
+
+TEST(MenuTest, LettersAndClickAreasChangeTheSettingsRoundAndRound)
+{
+    TestApp game;
+    ASSERT_TRUE(open_menu(game));
+    for (int i = 0; i < 13; ++i) {
+        game.app().change_maze(); // to N: three commands before the wrap
+    }
+    // A key, or with no key a click on a cell of the panel or the field labels;
+    // the maze, the S line and S itself do nothing, with no blip.
+    const struct {
+        SDL_Keycode key;
+        Uint16 mod;
+        int line;
+        int column;
+        const char* shown;
+        bool blip = true;
+    } commands[] = {
+        {SDLK_t, KMOD_NONE, 0, 0, "N65"},     {0, KMOD_NONE, 6, 25, "N75"},
+        {0, KMOD_NONE, 1, 10, "N85"},         {SDLK_t, KMOD_LSHIFT, 0, 0, "N95"},
+        {SDLK_t, KMOD_NONE, 0, 0, "N15"},     {SDLK_g, KMOD_NONE, 0, 0, "N16"},
+        {0, KMOD_NONE, 8, 25, "N17"},         {0, KMOD_NONE, 1, 18, "N18"},
+        {SDLK_g, KMOD_NONE, 0, 0, "N19"},     {SDLK_g, KMOD_NONE, 0, 0, "N11"},
+        {SDLK_m, KMOD_NONE, 0, 0, "O11"},     {0, KMOD_NONE, 4, 25, "P11"},
+        {0, KMOD_NONE, 1, 3, "A11"},          {0, KMOD_NONE, 12, 10, "A11", false},
+        {0, KMOD_NONE, 18, 25, "A11", false}, {SDLK_s, KMOD_NONE, 0, 0, "A11", false},
+    };
+    for (const auto& command : commands) {
+        SCOPED_TRACE(::testing::Message() << command.key << " " << command.line << "," << command.column);
+        auto act = [&] {
+            command.key != 0 ? game.tap(command.key, command.mod) : game.click_cell(command.line, command.column);
+        };
+        EXPECT_EQ(starts_sound(game, SOUND_MENU_BLIP, act, command.blip ? 1500 : 300), command.blip) << "the blip";
+        ASSERT_TRUE(game.wait_for([&] { return menu_idle(game); }));
+        EXPECT_EQ(settings(game), command.shown);
+    }
+
+    // A letter while another command animates is lost.
+    game.tap(SDLK_t);
+    game.tap(SDLK_g);
+    ASSERT_TRUE(game.wait_for([&] { return menu_idle(game); }));
+    EXPECT_EQ(settings(game), "A21");
+
+    // The Demo line: the computer plays with the settings chosen.
+    game.click_cell(14, 25);
+    ASSERT_TRUE(game.wait_for([&] { return game.key_legend_shown(); }));
+    ASSERT_TRUE(game.wait_for([&] { return !game.menu_panel_shown() && game.scored(); })) << "the demo never scored";
+    EXPECT_TRUE(game.app().is_demo_mode());
+    EXPECT_EQ(settings(game), "A21");
+}
+
+TEST(MenuTest, InstructionsOpenFramedInTheWallColourAndClicksLeadBack)
+{
+    TestApp game;
+    ASSERT_TRUE(open_menu(game));
+    const simple_colour_t wall = game.app().get_maze().maze_fg();
+    ASSERT_NE(wall, BLUE) << "the frame would look like the title's pages";
+    const std::string bar(32, ' ');
+
+    game.tap(SDLK_i);
+    ASSERT_TRUE(game.wait_for([&] {
+        return game.instructions_page_shown(1) && game.screen().shows_text(2, 0, bar, wall, wall) &&
+               game.screen().shows_text(22, 0, bar, wall, wall);
+    })) << "page 1 framed in the wall colour";
+
+    // A click every frame: those during a page's reveal are lost, the next turns it.
+    for (int page = 2; page <= 4; ++page) {
+        auto turned = [&] { return page < 4 ? game.instructions_page_shown(page) : game.menu_panel_shown(); };
+        ASSERT_TRUE(game.wait_for([&] { return turned() || (TestApp::queue_click(12, 16), false); })) << page;
+        EXPECT_TRUE(page == 4 || game.screen().shows_text(2, 0, bar, wall, wall));
+    }
+    ASSERT_TRUE(game.wait_for([&] { return menu_idle(game); }));
+    EXPECT_EQ(settings(game), "A55");
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+// The title: deaf to input at first, its picture shrinks to the middle of a
+// blue screen and rises with the credits; a click then opens the key page,
+// whose prompt blinks.
+#include "display/Window.h"
+#include "support/TestApp.h"
+#include "support/TestSupport.h"
+
+#include <cstdlib>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+struct Extent {
+    int top = -1;
+    int left = -1;
+    int right = -1;
+};
+
+// The title picture on the blue screen: its top row down the middle, and its
+// sides along the row under that.
+Extent picture_shown(TestApp& game)
+{
+    const int width = current_print_area_width();
+    const int height = current_print_area_height();
+    std::vector<Uint32> rgb(static_cast<size_t>(width * height));
+    SDL_RenderReadPixels(game.renderer(), nullptr, SDL_PIXELFORMAT_RGB888, rgb.data(), width * 4);
+    const SDL_Color b = get_rgb_from_simple_colour(BLUE);
+    auto blue = [&](int x, int y) {
+        return (rgb[static_cast<size_t>(y * width + x)] & 0xffffff) == Uint32(b.r << 16 | b.g << 8 | b.b);
+    };
+    Extent picture;
+    for (int y = 0; y + 1 < height && picture.top < 0; ++y) {
+        picture.top = blue(width / 2, y) ? -1 : y;
+    }
+    for (int x = 0; x < width && picture.top >= 0; ++x) {
+        if (!blue(x, picture.top + 1)) {
+            picture.left = picture.left < 0 ? x : picture.left;
+            picture.right = x;
+        }
+    }
+    return picture;
+}
+
+TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
+{
+    TestApp game;
+    game.frame();
+    const int width = current_print_area_width();
+    Extent picture = picture_shown(game);
+    EXPECT_EQ(std::tie(picture.top, picture.left, picture.right), std::make_tuple(0, 0, width - 1))
+        << "the picture fills the screen";
+
+    game.click_cell(12, 16);
+    game.tap(SDLK_RETURN);
+    game.tap(SDLK_ESCAPE);
+    EXPECT_FALSE(game.key_page_shown()) << "input in the first moments was taken";
+    EXPECT_FALSE(game.app().quit_requested());
+
+    ASSERT_TRUE(game.wait_for([&] {
+        picture = picture_shown(game);
+        return std::abs(picture.left - width / 4) <= 1 && std::abs(picture.right + 1 - width * 3 / 4) <= 1;
+    })) << "the picture never ended at half width in the middle";
+    const int top = picture.top;
+    const Uint32 start = SDL_GetTicks();
+    ASSERT_TRUE(game.wait_for([&] {
+        picture = picture_shown(game);
+        return picture.top >= 0 && picture.top <= top - current_print_area_height() / 20;
+    })) << "the picture never rose";
+    EXPECT_GE(SDL_GetTicks() - start, 250u) << "too fast to read the credits";
+    EXPECT_TRUE(std::abs(picture.left - width / 4) <= 1) << "it stays the same size as it rises";
+
+    game.click_cell(12, 16);
+    ASSERT_TRUE(game.key_page_shown());
+    // The top pixel row of the prompt's text cells is paper.
+    const int x = width / 2 - 8 * glyph_size;
+    const int y = current_print_area_height() - 3 * glyph_size;
+    for (simple_colour_t paper : {GREEN, BRIGHT_GREEN, GREEN}) {
+        EXPECT_TRUE(game.wait_for([&] { return same_rgb(game.pixel(x, y), get_rgb_from_simple_colour(paper)); }))
+            << "the prompt does not blink";
+    }
+}
+
+} // namespace
