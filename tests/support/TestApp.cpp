@@ -66,16 +66,6 @@ SDL_Color TestApp::pixel(int x, int y)
     return SDL_Color{static_cast<Uint8>(value >> 16), static_cast<Uint8>(value >> 8), static_cast<Uint8>(value), 255};
 }
 
-SDL_Color TestApp::cell_corner(int line, int column)
-{
-    return pixel(game_offset_x + column * glyph_size, game_offset_y + line * glyph_size);
-}
-
-bool TestApp::wait_for_silence(Uint32 deadline_ms)
-{
-    return wait_until([this] { return app_->get_sound_manager().are_all_sounds_finished(); }, deadline_ms);
-}
-
 void TestApp::queue_tap(SDL_Keycode key, Uint16 mod)
 {
     push_key(key, true, mod);

@@ -80,8 +80,6 @@ public:
 
     // A pixel of the last presented frame, in window coordinates.
     SDL_Color pixel(int x, int y);
-    // The paper colour of a game cell: the colour of its top-left pixel.
-    SDL_Color cell_corner(int line, int column);
 
     // Landmarks of the screens on a player's road.
     bool key_page_shown();
@@ -105,8 +103,6 @@ public:
     // The title, the key page, the three instruction pages and the menu's
     // build-up, ending on the idle menu.
     ::testing::AssertionResult walk_to_menu();
-    // Waits until the mixer has nothing left to play.
-    bool wait_for_silence(Uint32 deadline_ms = stage_ms);
 
 private:
     SDL_Renderer* renderer_ = nullptr;

@@ -68,17 +68,6 @@ void HeadlessScreen::clear(SDL_Color colour)
     SDL_RenderClear(renderer_);
 }
 
-SDL_KeyboardEvent key_down_event(SDL_Keycode sym, Uint16 mod)
-{
-    SDL_KeyboardEvent event{};
-    event.type = SDL_KEYDOWN;
-    event.state = SDL_PRESSED;
-    event.keysym.sym = sym;
-    event.keysym.scancode = SDL_GetScancodeFromKey(sym);
-    event.keysym.mod = mod;
-    return event;
-}
-
 void push_key(SDL_Keycode key, bool pressed, Uint16 mod)
 {
     SDL_Event event{};

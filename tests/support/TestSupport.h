@@ -30,8 +30,6 @@ private:
     std::unique_ptr<MyGraphics_render> graphics_;
 };
 
-// A key press as SDL delivers it, for handing straight to a state.
-SDL_KeyboardEvent key_down_event(SDL_Keycode sym, Uint16 mod = KMOD_NONE);
 // Pushes a key press or release into SDL's event queue.
 void push_key(SDL_Keycode key, bool pressed, Uint16 mod = KMOD_NONE);
 // Pushes a mouse button event at window pixel (x, y), warping the pointer there first.
