@@ -36,6 +36,7 @@ TestApp::TestApp(bool start, unsigned seed)
     app_ = std::make_unique<GameApplication>(renderer_);
     if (start) {
         app_->start();
+        srand(seed); // start() seeds from the clock
     }
     reader_ = std::make_unique<ScreenReader>(renderer_);
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
