@@ -82,8 +82,9 @@ void GameApplication::render(SDL_Renderer* target, MyGraphics& g)
     }
     RestoreRecordedOffsetsetting();
     draw_current_scene(g);
-    // Last, so nothing drawn past the game screen's edges shows in full screen.
-    BlankBorders(target, colour);
+    // Last, so nothing drawn past the game screen's edges shows in full screen; black
+    // round it like a monitor's surround.
+    BlankBorders(target, get_rgb_from_simple_colour(BLACK));
     debug.timing_prerender();
     SDL_RenderPresent(target);
 }
