@@ -81,8 +81,10 @@ void GameApplication::render(SDL_Renderer* target, MyGraphics& g)
         do_background_draw();
     }
     RestoreRecordedOffsetsetting();
-    BlankBorders(target, colour);
     draw_current_scene(g);
+    // Last, so nothing drawn past the game screen's edges shows in full screen; black
+    // round it like a monitor's surround.
+    BlankBorders(target, get_rgb_from_simple_colour(BLACK));
     debug.timing_prerender();
     SDL_RenderPresent(target);
 }
@@ -167,6 +169,10 @@ void GameApplication::key_down_event(SDL_KeyboardEvent const& key)
     const SDL_Keycode sym = key.keysym.sym;
     if ((key.keysym.mod & KMOD_GUI) && sym == SDLK_q) {
         quit = true;
+        return;
+    }
+    if (sym == SDLK_F11 || ((key.keysym.mod & KMOD_ALT) && sym == SDLK_RETURN)) {
+        ToggleFullScreen();
         return;
     }
     switch (sym) {

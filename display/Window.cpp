@@ -2,6 +2,7 @@
 
 #include "app/Utilities.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -20,6 +21,38 @@ bool recorded_offset_setting = false;
 int left_right_pixels_size = 0;
 int up_down_pixels_size = 0;
 int menu_pixel_size = 0;
+
+namespace {
+bool full_screen = false;
+// The window to come back to from full screen: SDL does not always restore it.
+SDL_Rect windowed_place{};
+int windowed_glyph_size = 0;
+
+SDL_Rect DisplaySize()
+{
+    SDL_DisplayMode mode{};
+    SDL_GetDesktopDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(game_window)), &mode);
+    return SDL_Rect{0, 0, mode.w, mode.h};
+}
+
+// After a resize, the whole window with its frame stays on its display.
+void KeepWindowOnDisplay()
+{
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(game_window)), &usable) != 0) {
+        return;
+    }
+    int top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowBordersSize(game_window, &top, &left, &bottom, &right);
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(game_window, &x, &y);
+    const SDL_Rect frame{x - left, y - top, window_width + left + right, window_height + top + bottom};
+    const SDL_Point kept = KeptWithin(frame, usable);
+    if (kept.x != frame.x || kept.y != frame.y) {
+        SDL_SetWindowPosition(game_window, kept.x + left, kept.y + top);
+    }
+}
+} // namespace
 
 int LargestGlyphSizeFor(int desktop_width, int desktop_height)
 {
@@ -44,6 +77,17 @@ int NextGlyphSizeFor(int current, int desktop_width, int desktop_height)
         return next;
     }
     return 8;
+}
+
+SDL_Rect GameAreaFor(int window_width, int window_height, int cell)
+{
+    return SDL_Rect{(window_width - 32 * cell) / 2, (window_height - 24 * cell) / 2, 32 * cell, 24 * cell};
+}
+
+SDL_Point KeptWithin(SDL_Rect frame, SDL_Rect bounds)
+{
+    return SDL_Point{std::max(bounds.x, std::min(frame.x, bounds.x + bounds.w - frame.w)),
+                     std::max(bounds.y, std::min(frame.y, bounds.y + bounds.h - frame.h))};
 }
 
 int CalculateMaximumGlyphSize()
@@ -93,9 +137,10 @@ void SetScreenSize(int width, int height)
     window_height = height;
     game_width = 32 * glyph_size;
     game_height = 24 * glyph_size;
-    up_down_pixels_size = window_height / 3;
-    left_right_pixels_size = window_width / 4;
-    menu_pixel_size = window_height / 10;
+    // The steering strips belong to the game screen, not to the borders round it.
+    up_down_pixels_size = game_height / 3;
+    left_right_pixels_size = game_width / 4;
+    menu_pixel_size = game_height / 10;
     if (restricted_game_area) {
         raw_set_game_screen_offset();
     } else {
@@ -115,11 +160,39 @@ void UpdateScreenData(SDL_Window* window)
 
 void ToggleScreenSize()
 {
-    SDL_DisplayMode mode{};
-    SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(game_window), &mode);
-    glyph_size = NextGlyphSizeFor(glyph_size, mode.w, mode.h);
+    const SDL_Rect display = DisplaySize();
+    glyph_size = NextGlyphSizeFor(glyph_size, display.w, display.h);
+    if (full_screen) {
+        SetScreenSize(display.w, display.h);
+        return;
+    }
     SDL_SetWindowSize(game_window, 32 * glyph_size, 24 * glyph_size);
     UpdateScreenData(game_window);
+    KeepWindowOnDisplay();
+}
+
+void ToggleFullScreen()
+{
+    if (!full_screen) {
+        SDL_GetWindowPosition(game_window, &windowed_place.x, &windowed_place.y);
+        SDL_GetWindowSize(game_window, &windowed_place.w, &windowed_place.h);
+        windowed_glyph_size = glyph_size;
+        if (SDL_SetWindowFullscreen(game_window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            return;
+        }
+        full_screen = true;
+        const SDL_Rect display = DisplaySize();
+        glyph_size = LargestGlyphSizeFor(display.w, display.h);
+        // The window manager may report the new size later; the display's is the one it takes.
+        SetScreenSize(display.w, display.h);
+        return;
+    }
+    SDL_SetWindowFullscreen(game_window, 0);
+    full_screen = false;
+    glyph_size = windowed_glyph_size;
+    SDL_SetWindowSize(game_window, windowed_place.w, windowed_place.h);
+    SDL_SetWindowPosition(game_window, windowed_place.x, windowed_place.y);
+    SetScreenSize(windowed_place.w, windowed_place.h);
 }
 
 void raw_set_game_screen_offset()
@@ -127,8 +200,9 @@ void raw_set_game_screen_offset()
     restricted_game_area = true;
     active_width_logical = game_width;
     active_height_logical = game_height;
-    game_offset_x = (window_width - game_width) / 2;
-    game_offset_y = (window_height - game_height) / 2;
+    const SDL_Rect area = GameAreaFor(window_width, window_height, glyph_size);
+    game_offset_x = area.x;
+    game_offset_y = area.y;
 }
 
 void raw_remove_game_screen_offset()
@@ -161,11 +235,14 @@ void BlankBorders(SDL_Renderer* renderer, SDL_Color colour)
     const int h = window_height;
     const int x = game_offset_x;
     const int y = game_offset_y;
+    // Measured from the game area's far edges: an odd margin is wider on the right and below.
+    const int right = x + active_width_logical;
+    const int bottom = y + active_height_logical;
     const SDL_Rect borders[4] = {
-        {0, 0, x, h - y},
-        {0, h - y, w - x, y},
+        {0, 0, x, bottom},
+        {0, bottom, right, h - bottom},
         {x, 0, w - x, y},
-        {w - x, y, x, h - y},
+        {right, y, w - right, h - y},
     };
     for (const SDL_Rect& r : borders) {
         if (r.w > 0 && r.h > 0) {

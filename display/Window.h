@@ -26,6 +26,12 @@ int WindowGlyphSizeFor(int desktop_width, int desktop_height);
 // The cell size F4 moves to from current on that desktop.
 int NextGlyphSizeFor(int current, int desktop_width, int desktop_height);
 
+// Where the 32x24 game screen of `cell` pixel cells sits, centred, in a window w by h.
+SDL_Rect GameAreaFor(int window_width, int window_height, int cell);
+// Where a window frame moves to lie wholly within bounds, moving no further than it must
+// (to the top left corner of the bounds when it is larger).
+SDL_Point KeptWithin(SDL_Rect frame, SDL_Rect bounds);
+
 bool CreateGameWindow();
 SDL_Window* GetGameWindow();
 int CalculateMaximumGlyphSize();
@@ -33,6 +39,8 @@ void UpdateScreenData(SDL_Window* window);
 // Geometry for a window of this size without asking SDL (used by offscreen targets).
 void SetScreenSize(int width, int height);
 void ToggleScreenSize();
+// Desktop full screen with the largest cells that fit, or back to the window as it was.
+void ToggleFullScreen();
 void raw_set_game_screen_offset();
 void raw_remove_game_screen_offset();
 void RecordOffsetSetting();

@@ -165,12 +165,11 @@ int InstructionsState::page_size(int page_index)
 
 void InstructionsState::print(MyGraphics& g)
 {
+    g.update_game_screen_offset(1);
     if (page == 0) {
-        g.update_game_screen_offset(0);
         print_key_instructions_desktop(g);
         return;
     }
-    g.update_game_screen_offset(1);
     app.print_scoreline(g);
     app.print_selection_line(g);
     app.print_banner(g);
@@ -200,10 +199,12 @@ void InstructionsState::print_key_instructions_desktop(MyGraphics& g)
     print_justified_string_xy(g, 4 * s, 6 * s, "[F4]", justify_left);
     print_justified_string_xy(g, 4 * s, 8 * s, "[F5]", justify_left);
     print_justified_string_xy(g, 4 * s, 10 * s, "[Esc]", justify_left);
+    print_justified_string_xy(g, 4 * s, 12 * s, "[F11]", justify_left);
     colours(g, WHITE, RED);
     print_justified_string_xy(g, 8 * s, 6 * s, "=Toggle window size", justify_left);
     print_justified_string_xy(g, 8 * s, 8 * s, "=Pause", justify_left);
     print_justified_string_xy(g, 9 * s, 10 * s, "=Quit!", justify_left);
+    print_justified_string_xy(g, 9 * s, 12 * s, "=Full screen", justify_left);
 
     colours(g, WHITE, BLUE);
     print_justified_string_xy(g, 2 * s, 14 * s, "Controls:", justify_left);

@@ -4,7 +4,9 @@
 #include "display/MyGraphics_record.h"
 #include "display/TextPrinting.h"
 #include "display/Window.h"
+#include "support/TestApp.h"
 #include "support/TestSupport.h"
+#include "world/Player.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -182,23 +185,73 @@ TEST(GlyphLoadingDeathTest, BadLoadArgumentsEndWithStatus43)
 TEST(WindowGeometry, CellSizesAndF4StepsFollowTheDesktop)
 {
     struct Case {
-        int width, height, largest, window;
-        const char* f4_steps; // from the window's size round to it again
+        int width, height, largest, window, x, y; // x, y: where full screen puts the largest cells
+        const char* f4_steps;                     // from the window's size round to it again
     };
-    const Case cases[] = {{1920, 1080, 40, 32, "32 40 8 16 24"}, {1280, 768, 32, 24, "24 32 8 16"},
-                          {1024, 768, 32, 24, "24 32 8 16"},     {800, 600, 24, 16, "16 24 8"},
-                          {640, 480, 16, 16, "16 8"},            {256, 192, 8, 8, "8"},
-                          {255, 192, 8, 8, "8"},                 {100, 50, 8, 8, "8"}};
+    const Case cases[] = {{1920, 1080, 40, 32, 320, 60, "32 40 8 16 24"},
+                          {2560, 1440, 56, 48, 384, 48, "48 56 8 16 24 32 40"},
+                          {3840, 2160, 88, 80, 512, 24, "80 88 8 16 24 32 40 48 56 64 72"},
+                          {1366, 768, 32, 24, 171, 0, "24 32 8 16"},
+                          {1280, 800, 32, 24, 128, 16, "24 32 8 16"},
+                          {1024, 768, 32, 24, 0, 0, "24 32 8 16"},
+                          {800, 600, 24, 16, 16, 12, "16 24 8"},
+                          {640, 480, 16, 16, 64, 48, "16 8"},
+                          {256, 192, 8, 8, 0, 0, "8"},
+                          {255, 191, 8, 8, 0, 0, "8"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
         EXPECT_EQ(LargestGlyphSizeFor(c.width, c.height), c.largest);
         EXPECT_EQ(WindowGlyphSizeFor(c.width, c.height), c.window);
+        const SDL_Rect full = GameAreaFor(c.width, c.height, c.largest);
+        EXPECT_EQ(std::pair(full.x, full.y), std::pair(c.x, c.y));
         std::string steps = std::to_string(c.window);
-        for (int size = NextGlyphSizeFor(c.window, c.width, c.height), n = 0; size != c.window && n < 8;
+        for (int size = NextGlyphSizeFor(c.window, c.width, c.height), n = 0; size != c.window && n < 16;
              size = NextGlyphSizeFor(size, c.width, c.height), ++n) {
             steps.append(" ").append(std::to_string(size));
         }
         EXPECT_EQ(steps, c.f4_steps);
+    }
+}
+
+TEST(WindowGeometry, AGrownWindowMovesOnlyAsFarAsItMustToStayOnItsDisplay)
+{
+    const SDL_Rect hd{0, 0, 1920, 1080}, second{1920, 24, 1280, 1000}; // the second below a panel
+    const std::tuple<SDL_Rect, SDL_Rect, int, int> cases[] = {{{640, 60, 1280, 990}, hd, 640, 60},
+                                                              {{1000, 200, 1280, 990}, hd, 640, 90},
+                                                              {{300, -20, 2000, 1200}, hd, 0, 0},
+                                                              {{1800, 300, 1024, 798}, second, 1920, 226}};
+    for (const auto& [frame, bounds, x, y] : cases) {
+        const SDL_Point kept = KeptWithin(frame, bounds);
+        EXPECT_EQ(std::pair(kept.x, kept.y), std::pair(x, y));
+    }
+}
+
+// Through the game's loop on SDL's dummy desktop, 1024x768, where the window has cells of 24.
+TEST(FullScreen, F11AndAltEnterGoFullScreenAndBackToTheWindowAsItWas)
+{
+    TestApp test;
+    SDL_Window* window = GetGameWindow();
+    const auto place = [window] {
+        int x = 0, y = 0, w = 0, h = 0;
+        SDL_GetWindowPosition(window, &x, &y);
+        SDL_GetWindowSize(window, &w, &h);
+        const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+        return std::tuple(full, x, y, w, h, glyph_size, game_offset_x, game_offset_y);
+    };
+    for (const auto& [key, mod] : {std::pair{SDLK_F11, KMOD_NONE}, {SDLK_RETURN, KMOD_LALT}}) {
+        test.app().start_game(false);
+        test.app().hold_mobs();
+        SDL_SetWindowPosition(window, 40, 30);
+        test.tap(key, mod);
+        EXPECT_EQ(place(), std::tuple(true, 0, 0, 1024, 768, 32, 0, 0));
+        test.tap(SDLK_F4); // cells of 8, centred on the display
+        EXPECT_EQ(place(), std::tuple(true, 0, 0, 1024, 768, 8, 384, 288));
+        EXPECT_TRUE(test.screen().shows_text(1, 1, "MAZE", BLACK, BRIGHT_YELLOW));
+        test.mouse_down_at_cell(12, 9); // off the game screen's steering strips: fire
+        EXPECT_TRUE(test.app().get_player().is_fire_held() && test.app().get_player().get_column_step() == 0);
+        test.mouse_up_at_cell(12, 9);
+        test.tap(key, mod);
+        EXPECT_EQ(place(), std::tuple(false, 40, 30, 768, 576, 24, 0, 0));
     }
 }
 
@@ -208,7 +261,7 @@ TEST(WindowGeometry, GameAreaIsCentredAndBordersAreBlanked)
         int cell, width, height, x, y; // x, y: the game area's offset
     };
     for (const Case& c : {Case{16, 600, 400, 44, 8}, Case{8, 260, 200, 2, 4}, Case{8, 256, 192, 0, 0},
-                          Case{24, 800, 600, 16, 12}}) {
+                          Case{24, 800, 600, 16, 12}, Case{16, 601, 403, 44, 9}}) {
         SCOPED_TRACE(testing::Message() << c.cell << " in " << c.width << "x" << c.height);
         HeadlessScreen screen(c.cell, false, c.width, c.height);
         screen.graphics().update_game_screen_offset(1);
