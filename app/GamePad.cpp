@@ -86,11 +86,7 @@ void GameApplication::close_pad(SDL_JoystickID id)
     if (found == pads.end()) {
         return;
     }
-    // What the pad held is let go, as a player lets go of keys.
-    const auto held = found->second.held;
-    for (const auto& [source, key] : held) {
-        pad_key(id, source, key, false);
-    }
+    // SDL lets go of the pad's buttons and centres its stick before it goes.
     SDL_GameControllerClose(found->second.controller);
     pads.erase(found);
 }
