@@ -24,6 +24,7 @@ GameApplication::GameApplication(SDL_Renderer* renderer)
 
 GameApplication::~GameApplication()
 {
+    stop_pads();
     // States and objects refer to the game objects, so they go first.
     current_state.reset();
     objects.clear();

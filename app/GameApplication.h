@@ -107,6 +107,14 @@ public:
     void no_fire();
     void no_movement();
 
+    // Game pads: each button and the left stick stand for a key.
+    void start_pads();
+    void stop_pads();
+    void open_pad(int device_index);
+    void close_pad(SDL_JoystickID id);
+    void pad_button(SDL_ControllerButtonEvent const& button);
+    void pad_axis(SDL_ControllerAxisEvent const& axis);
+
     // What the rest of the game (and its tests) may look at.
     Player& get_player() { return *player; }
     DemoController& get_demo_controller() { return *demo_controller; }
@@ -133,6 +141,17 @@ public:
 private:
     void key_down_event(SDL_KeyboardEvent const& key);
     void mouse_event(SDL_Event const& event);
+    void window_event(SDL_WindowEvent const& window);
+    void forget_key(int key);
+    // Sends the pad's key through the keyboard's handling; `source` is the
+    // button or stick direction, so a release sends the key its press sent.
+    void pad_key(SDL_JoystickID id, int source, SDL_Keycode key, bool pressed);
+
+    struct Pad {
+        SDL_GameController* controller = nullptr;
+        std::map<int, SDL_Keycode> held;
+        int stick[2] = {0, 0};
+    };
 
     SDL_Renderer* renderer;
     MonsterManager monsters;
@@ -143,6 +162,8 @@ private:
     MySoundManager sound_manager;
     std::unique_ptr<SpecialStates> current_state;
     std::map<int, int> key_map;
+    std::map<SDL_JoystickID, Pad> pads;
+    bool pads_started = false;
     int action_bits = 0;
     bool game_running = false;
     bool paused = false;

@@ -73,6 +73,14 @@ void GameApplication::game_key_processing(int key, bool pressed)
     }
 }
 
+void GameApplication::forget_key(int key)
+{
+    auto found = key_map.find(key);
+    if (found != key_map.end()) {
+        action_bits &= ~found->second;
+    }
+}
+
 void GameApplication::activate_game_action(int x, int y)
 {
     const int width = current_print_area_width();

@@ -25,11 +25,13 @@ void GameApplication::start()
     frame_limiter.set(60);
     player_timer.start_time(calculate_player_tempo_time());
     chaser_timer.start_time(calculate_monster_tempo_time());
+    start_pads();
     change_game_state(new TitleScreen(*this, renderer), true);
 }
 
 void GameApplication::finish()
 {
+    stop_pads();
     graphics.reset();
 }
 
@@ -142,9 +144,7 @@ void GameApplication::handle_event(SDL_Event const& event)
         quit = true;
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_MINIMIZED) {
-            paused = true;
-        }
+        window_event(event.window);
         break;
     case SDL_KEYDOWN:
         key_down_event(event.key);
@@ -152,7 +152,23 @@ void GameApplication::handle_event(SDL_Event const& event)
     case SDL_KEYUP:
         if (!current_state->key_up(event.key) && game_running) {
             game_key_processing(event.key.keysym.sym, false);
+        } else {
+            // A key held through the end of a game must not stay down in the next.
+            forget_key(event.key.keysym.sym);
         }
+        break;
+    case SDL_CONTROLLERDEVICEADDED:
+        open_pad(event.cdevice.which);
+        break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+        close_pad(event.cdevice.which);
+        break;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+        pad_button(event.cbutton);
+        break;
+    case SDL_CONTROLLERAXISMOTION:
+        pad_axis(event.caxis);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -161,6 +177,19 @@ void GameApplication::handle_event(SDL_Event const& event)
         break;
     default:
         break;
+    }
+}
+
+void GameApplication::window_event(SDL_WindowEvent const& window)
+{
+    if (window.event == SDL_WINDOWEVENT_MINIMIZED) {
+        paused = true;
+    }
+    // A player who left the window has left the game; a demo or a screen
+    // between games has no one to wait for.
+    const bool in_play = game_running && !demo_mode && dynamic_cast<NullSpecialState*>(current_state.get()) != nullptr;
+    if (window.event == SDL_WINDOWEVENT_FOCUS_LOST && in_play) {
+        paused = true;
     }
 }
 

@@ -1,0 +1,107 @@
+// Game pads, the window's focus and keys held across games, through SDL's queue into the game's loop.
+#include "support/TestApp.h"
+#include "world/Player.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PadTest, APadAlonePlaysFromTheTitleAndTheKeyboardGoesOnWhenItIsUnplugged)
+{
+    TestApp test;
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1"); // the dummy window never has the focus
+    // A virtual joystick with the standard buttons and axes: SDL maps it as a game controller.
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    SDL_Joystick* pad = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+    // Each followed by one frame so the loop has seen it.
+    auto set = [&](int button, bool down) { SDL_JoystickSetVirtualButton(pad, button, down), test.frame(); };
+    auto tilt = [&](int axis, Sint16 value) { SDL_JoystickSetVirtualAxis(pad, axis, value), test.frame(); };
+    auto tap = [&](int button) { set(button, true), set(button, false); };
+    auto tap_until = [&](int button, auto done) { return test.wait_for([&] { return tap(button), done(); }); };
+    test.wait_ms(1700); // the title's lock-out
+    ASSERT_TRUE(tap_until(SDL_CONTROLLER_BUTTON_X, [&] { return test.key_page_shown(); }));
+    for (int page = 1; page <= 3; ++page) {
+        ASSERT_TRUE(tap_until(SDL_CONTROLLER_BUTTON_B, [&] { return test.instructions_page_shown(page); }));
+    }
+    ASSERT_TRUE(tap_until(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, [&] { return test.menu_panel_shown(); }));
+    ASSERT_TRUE(tap_until(SDL_CONTROLLER_BUTTON_START, [&] { return test.key_legend_shown(); }));
+    ASSERT_TRUE(test.wait_for([&] { return test.player_at_start_shown(); })) << "Start never played";
+    set(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
+    EXPECT_TRUE(test.wait_for([&] { return test.scored(); })) << "the d-pad never steered";
+    set(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
+    tap(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(test.wait_for([&] { return test.lasers_shown() == "19"; })) << "A never fired";
+    tap(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_TRUE(test.app().is_paused());
+    tap(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_FALSE(test.app().is_paused());
+    tap(SDL_CONTROLLER_BUTTON_BACK);
+    EXPECT_TRUE(test.game_over_shown());
+    ASSERT_TRUE(test.wait_for([&] { return test.menu_panel_shown(); }));
+
+    // A second game, held so that a command turns the player without moving it.
+    ASSERT_TRUE(tap_until(SDL_CONTROLLER_BUTTON_A, [&] { return test.key_legend_shown(); }));
+    ASSERT_TRUE(test.wait_for([&] { return test.app().is_game_running(); })) << "A never played";
+    test.app().hold_mobs();
+    const Player& player = test.app().get_player();
+    tilt(SDL_CONTROLLER_AXIS_LEFTY, -12000);
+    EXPECT_EQ(test.app().get_action_bits(), 0) << "short of half way";
+    tilt(SDL_CONTROLLER_AXIS_LEFTY, -20000);
+    EXPECT_EQ(player.get_line_step(), -1);
+    tilt(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    EXPECT_EQ(test.app().get_action_bits(), 0) << "the centred stick holds on";
+    tilt(SDL_CONTROLLER_AXIS_LEFTX, 32767);
+    EXPECT_EQ(player.get_column_step(), 1);
+    SDL_JoystickClose(pad);
+    SDL_JoystickDetachVirtual(0);
+    test.frame();
+    EXPECT_EQ(test.app().get_action_bits(), 0) << "the unplugged pad still holds right";
+    test.press(SDLK_LEFT);
+    EXPECT_EQ(player.get_column_step(), -1) << "the keyboard lost the game";
+}
+
+TEST(FocusTest, LosingTheFocusPausesAGameInPlayOnly)
+{
+    TestApp test;
+    SDL_Event lost{SDL_WINDOWEVENT};
+    lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    auto lose_focus = [&] { SDL_PushEvent(&lost), test.frame(); };
+    test.app().start_game(true);
+    lose_focus();
+    EXPECT_FALSE(test.app().is_paused()) << "a demo paused";
+    test.app().start_game(false);
+    test.tap(SDLK_x);
+    lose_focus();
+    EXPECT_FALSE(test.app().is_paused()) << "the game-over screen paused";
+    test.app().start_game(false);
+    lose_focus();
+    EXPECT_TRUE(test.app().is_paused());
+    lose_focus();
+    EXPECT_TRUE(test.app().is_paused()) << "a second loss resumed";
+}
+
+// Left held as X ends a game and let go on the menu is not held in the next game.
+TEST(HeldKeyTest, AKeyLetGoBetweenGamesIsNotHeldInTheNext)
+{
+    TestApp test;
+    test.app().start_game(false);
+    test.press(SDLK_LEFT);
+    test.tap(SDLK_x);
+    ASSERT_TRUE(test.wait_for([&] { return test.menu_panel_shown(); }));
+    test.release(SDLK_LEFT);
+    ASSERT_TRUE(test.tap_until(SDLK_p, [&] { return test.key_legend_shown(); }));
+    ASSERT_TRUE(test.wait_for([&] { return test.app().is_game_running(); }));
+    test.app().hold_mobs(); // a command turns the player without moving it
+    const Player& player = test.app().get_player();
+    test.press(SDLK_UP);
+    test.release(SDLK_UP);
+    EXPECT_EQ(player.get_line_step(), -1) << "Up did nothing";
+    test.press(SDLK_SPACE);
+    EXPECT_TRUE(player.is_fire_held()) << "space did not fire";
+}
+
+} // namespace
