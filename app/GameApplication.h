@@ -15,6 +15,7 @@
 
 class ControllerBaseType;
 class DemoController;
+class MazeEditor;
 class MyGraphics;
 class MyGraphics_record;
 class ObjectBaseType;
@@ -60,6 +61,9 @@ public:
     void start_game(bool demo);
     void end_game();
     void finished_maze_restart();
+    // Plays the editor's grid; the editor, the current state, waits for the
+    // game to end and then comes back as it was.
+    void play_test(MazeEditor& editor);
     void show_game_menu(bool redraw);
     void check_for_death();
     void hold_mobs();
@@ -161,6 +165,8 @@ private:
     CurrentMaze maze;
     MySoundManager sound_manager;
     std::unique_ptr<SpecialStates> current_state;
+    // The editor whose grid is being played, while it is.
+    std::unique_ptr<MazeEditor> play_tested;
     std::map<int, int> key_map;
     std::map<SDL_JoystickID, Pad> pads;
     bool pads_started = false;

@@ -2,6 +2,7 @@
 
 #include "display/MyGraphics.h"
 #include "screens/EndGameSpecialState.h"
+#include "screens/MazeEditor.h"
 #include "screens/MenuSpecialState.h"
 #include "screens/SpecialStates.h"
 #include "world/DemoController.h"
@@ -30,8 +31,35 @@ void GameApplication::end_game()
     monsters.end_game();
     player->hold();
     schedule_remove_controller(demo_controller.get());
+    if (play_tested) {
+        // A trial of the designer's grid: straight back to the editor, and
+        // its score is no one's best.
+        game_running = false;
+        change_game_state(play_tested.release(), true);
+        return;
+    }
     bool new_best = player->get_score() > best_score;
     change_game_state(new EndGameSpecialState(new_best, maze), true);
+}
+
+void GameApplication::play_test(MazeEditor& editor)
+{
+    if (current_state.get() != &editor) {
+        return;
+    }
+    if (game_running) {
+        // The game the editor was opened over ends without its game-over screen.
+        monsters.end_game();
+        player->hold();
+        schedule_remove_controller(demo_controller.get());
+    }
+    for (const auto& object : objects) {
+        schedule_object_delete(object.get());
+    }
+    play_tested.reset(static_cast<MazeEditor*>(current_state.release()));
+    current_state = std::make_unique<NullSpecialState>();
+    editor.load_into(maze, maze_database);
+    start_game(false);
 }
 
 void GameApplication::finished_maze_restart()
@@ -88,6 +116,10 @@ void GameApplication::change_grade()
 
 void GameApplication::refill_maze()
 {
+    if (play_tested) {
+        play_tested->load_into(maze, maze_database);
+        return;
+    }
     maze.setup_current_maze(maze_database, maze_letter - 'A');
 }
 

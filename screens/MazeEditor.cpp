@@ -1,5 +1,6 @@
 #include "screens/MazeEditor.h"
 
+#include "app/GameApplication.h"
 #include "display/Colours.h"
 #include "display/MyGraphics.h"
 #include "display/TextPrinting.h"
@@ -58,7 +59,7 @@ void MazeEditor::print(MyGraphics& g)
 
     g.set_fg_colour(BLACK);
     g.set_bg_colour(WHITE);
-    print_string(g, 22, 0, "WASD+Space, Touch/Mouse     ");
+    print_string(g, 22, 0, "WASD+Space, Mouse, P=Play   ");
     // Clears the tail of a longer position text from before.
     print_string(g, 23, 16, "            ");
     std::string position =
@@ -71,10 +72,26 @@ void MazeEditor::print(MyGraphics& g)
     }
     print_string(g, SAVE_FIRST_LINE, SAVE_FIRST_COLUMN, "SAVE");
     print_string(g, SAVE_LAST_LINE, SAVE_FIRST_COLUMN, "SAVE");
+
+    if (!problem.empty()) {
+        // The whole line: the SAVE field above still answers.
+        g.set_fg_colour(BRIGHT_WHITE);
+        g.set_bg_colour(RED);
+        print_string(g, 23, 0, (problem + std::string(COLUMNS, ' ')).substr(0, COLUMNS));
+    }
 }
 
-void MazeEditor::update(double, MySoundManager&, GameApplication&)
+void MazeEditor::update(double, MySoundManager&, GameApplication& app)
 {
+    if (play_requested) {
+        play_requested = false;
+        problem = play_problem();
+        if (problem.empty()) {
+            // Takes this editor away until the game ends: nothing may follow.
+            app.play_test(*this);
+            return;
+        }
+    }
     if (blink_timer.expired()) {
         cursor_visible = !cursor_visible;
         if (save_countdown > 0) {
@@ -85,6 +102,7 @@ void MazeEditor::update(double, MySoundManager&, GameApplication&)
 
 bool MazeEditor::key_down(SDL_KeyboardEvent const& event)
 {
+    problem.clear();
     switch (event.keysym.sym) {
     case SDLK_w:
     case SDLK_UP:
@@ -105,6 +123,9 @@ bool MazeEditor::key_down(SDL_KeyboardEvent const& event)
     case SDLK_SPACE:
         toggle_block();
         return true;
+    case SDLK_p:
+        play_requested = true;
+        return true;
     default:
         return false;
     }
@@ -124,14 +145,15 @@ bool MazeEditor::mouse_down(int x, int y)
 {
     int screen_line = y_to_line(y);
     int screen_column = x_to_column(x);
-    // Grid line 0 is on screen line 1, under the banner line.
-    cursor_line = screen_line - 1;
-    cursor_column = screen_column;
+    problem.clear();
     if ((screen_line == SAVE_FIRST_LINE || screen_line == SAVE_LAST_LINE) && screen_column >= SAVE_FIRST_COLUMN) {
-        // Only a file really written earns the highlight.
+        // Only a file really written earns the highlight; the cursor stays in the grid.
         save_countdown = save() ? SAVE_HIGHLIGHT_BLINKS : 0;
         return true;
     }
+    // Grid line 0 is on screen line 1, under the banner line.
+    cursor_line = screen_line - 1;
+    cursor_column = screen_column;
     toggle_block();
     return true;
 }

@@ -4,7 +4,11 @@
 
 #include <string>
 
-// Draws a 32x21 maze with keys or the pointer and exports it as source text.
+class CurrentMaze;
+class MazeDatabaseManager;
+
+// Draws a 32x21 maze with keys or the pointer, exports it as source text and
+// plays it (P) as a game that comes back to this editor when it ends.
 class MazeEditor : public SpecialStates {
 public:
     static constexpr int COLUMNS = 32;
@@ -27,6 +31,12 @@ public:
     int get_save_countdown() const { return save_countdown; }
     // The export text of the grid, exactly as save() writes it.
     std::string export_text() const;
+    // Why the grid cannot be played, in the editor's line and column
+    // counting; empty when it can.
+    std::string play_problem() const;
+    // Puts the grid in the game's maze: open cells get food, except the
+    // ones a drag painted '+'.
+    void load_into(CurrentMaze& maze, MazeDatabaseManager const& db) const;
 
 private:
     static bool in_grid(int line, int column);
@@ -38,4 +48,7 @@ private:
     RepeatingTimer blink_timer;
     char paint_char = '+';
     int save_countdown = 0;
+    bool play_requested = false;
+    // Shown instead of the position line until the next key.
+    std::string problem;
 };

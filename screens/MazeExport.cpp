@@ -1,8 +1,12 @@
 #include "screens/MazeEditor.h"
 
+#include "world/CurrentMaze.h"
+#include "world/MazeDatabaseManager.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -44,4 +48,26 @@ bool MazeEditor::save()
         return false;
     }
     return true;
+}
+
+void MazeEditor::load_into(CurrentMaze& maze, MazeDatabaseManager const& db) const
+{
+    std::vector<std::string> rows(LINES);
+    std::vector<const char*> text;
+    for (int line = 0; line < LINES; ++line) {
+        for (int column = 0; column < COLUMNS; ++column) {
+            rows[line] += grid[column][line] == '#' ? '#' : ' ';
+        }
+        text.push_back(rows[line].c_str());
+    }
+    text.push_back(nullptr);
+    maze.setup_from_text(text.data(), db.maze_fg_colour(), db.maze_bg_colour(), db.laser_colour());
+    // Eaten before the game starts, the '+' cells stay open without food.
+    for (int line = 0; line < LINES; ++line) {
+        for (int column = 0; column < COLUMNS; ++column) {
+            if (grid[column][line] == '+') {
+                maze.maze_eat(line, column);
+            }
+        }
+    }
 }

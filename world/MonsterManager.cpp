@@ -1,15 +1,9 @@
 #include "world/MonsterManager.h"
 
-namespace {
-// Each chaser's corner, as (line, column).
-constexpr int corner_line[MonsterManager::COUNT] = {1, 19, 19, 1};
-constexpr int corner_column[MonsterManager::COUNT] = {1, 1, 30, 30};
-} // namespace
-
 void MonsterManager::init(CurrentMaze* maze, Player* player)
 {
     for (int k = 0; k < COUNT; k++) {
-        monsters[k].init(corner_line[k], corner_column[k], maze, player, this);
+        monsters[k].init(CORNER_LINE[k], CORNER_COLUMN[k], maze, player, this);
     }
 }
 
@@ -47,7 +41,7 @@ void MonsterManager::check_for_death()
 void MonsterManager::reset_positions()
 {
     for (int k = 0; k < COUNT; k++) {
-        monsters[k].change_position_init(corner_line[k], corner_column[k]);
+        monsters[k].change_position_init(CORNER_LINE[k], CORNER_COLUMN[k]);
     }
 }
 

@@ -5,6 +5,9 @@
 class MonsterManager {
 public:
     static constexpr int COUNT = 4;
+    // Each chaser's corner, as (line, column).
+    static constexpr int CORNER_LINE[COUNT] = {1, 19, 19, 1};
+    static constexpr int CORNER_COLUMN[COUNT] = {1, 1, 30, 30};
 
     void init(CurrentMaze* maze, Player* player);
     void update(double seconds, MySoundManager& sounds);

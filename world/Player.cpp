@@ -8,17 +8,12 @@
 #include "world/CurrentMaze.h"
 
 namespace {
-constexpr int START_LINE = 10;
-constexpr int START_COLUMN = 16;
 constexpr int PLAYER_GLYPH = 132;
 constexpr int MAX_LASERS = 99;
 constexpr int NOT_DRAWN = -10000;
 } // namespace
 
-Player::Player(GameApplication& app)
-    : app(app)
-{
-}
+Player::Player(GameApplication& app) : app(app) {}
 
 void Player::init(CurrentMaze* maze_in, MySoundManager* sound_in)
 {

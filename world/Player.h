@@ -10,6 +10,10 @@ class MySoundManager;
 // and the success value that sets the chasers' speed.
 class Player : public ControllerBaseType {
 public:
+    // Where every life starts, as (line, column) of the maze.
+    static constexpr int START_LINE = 10;
+    static constexpr int START_COLUMN = 16;
+
     explicit Player(GameApplication& app);
 
     void init(CurrentMaze* maze, MySoundManager* sound);

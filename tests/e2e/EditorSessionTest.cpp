@@ -112,6 +112,40 @@ TEST_F(EditorSessionTest, DrawsWallsWithKeysClicksAndDragsThenSavesThem)
 
     // The highlight fades after six blinks of the cursor.
     ASSERT_TRUE(game.wait_for([&] { return text_shown(22, 28, "SAVE"); }));
+
+    // P refuses the grid with its open border; once closed, it is saved and played.
+    game.tap(SDLK_p);
+    EXPECT_TRUE(game.screen().shows_text(23, 0, "Border line 21, column 6 open", BRIGHT_WHITE, RED));
+    EXPECT_FALSE(game.app().is_game_running());
+    game.click_cell(21, 5);
+    game.click_cell(23, 30);
+    saved.str("");
+    saved << std::ifstream(folder.path / "maze.txt", std::ios::binary).rdbuf();
+    const std::string before = saved.str();
+    game.tap(SDLK_p);
+    ASSERT_TRUE(game.app().is_game_running());
+    CurrentMaze& maze = game.app().get_maze();
+    // 570 inner cells, less five walls, the player's start and four corners.
+    EXPECT_EQ(maze.get_food_count(), 560);
+    game.press(SDLK_RIGHT);
+    ASSERT_TRUE(game.wait_for([&] { return game.score_shown() == "00040"; }));
+    game.release(SDLK_RIGHT);
+    EXPECT_EQ(maze.get_food_count(), 556);
+    // A cleared level refills this grid, start cell included.
+    game.app().refill_maze();
+    EXPECT_EQ(maze.get_food_count(), 565);
+
+    // X ends the trial: the editor is back with its grid and cursor, no best score kept.
+    game.tap(SDLK_x);
+    EXPECT_FALSE(game.app().is_game_running());
+    EXPECT_EQ(game.app().get_best_score(), 0);
+    EXPECT_TRUE(text_shown(23, 0, "line = 21  Column = 6"));
+    EXPECT_TRUE(wall_shown(3, 3) && wall_shown(9, 22) && wall_shown(21, 5) && open_shown(11, 16));
+    fs::remove(folder.path / "maze.txt");
+    game.click_cell(22, 29);
+    saved.str("");
+    saved << std::ifstream(folder.path / "maze.txt", std::ios::binary).rdbuf();
+    EXPECT_EQ(saved.str(), before);
 }
 
 } // namespace

@@ -105,4 +105,40 @@ TEST(EditorTest, WrappingKeysAndADragOpenTheBorderAndTheSaveHoldsEveryLine)
     EXPECT_TRUE(text(22, 28, "SAVE") && text(23, 28, "SAVE"));
 }
 
+// P plays only a grid the game can run, and otherwise says why until the next
+// key. A drag carried into a fresh editor paints '+': open, but without food.
+TEST(EditorTest, PlayRefusesAGridItCannotRunAndSaysWhy)
+{
+    struct Case {
+        std::vector<std::pair<int, int>> clicks;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {{{21, 10}, {21, 20}}, "Border line 21, column 11 open"},
+        {{{11, 16}}, "Start line 11, column 17 walled"},
+        {{{20, 30}}, "Corner line 20, column 31 walled"},
+        {{{2, 4}, {2, 6}, {3, 5}}, "No way to line 2, column 6"},
+    };
+    TestApp game;
+    game.frame();
+    for (const Case& c : cases) {
+        game.tap(SDLK_F2);
+        game.drag_to_cell(2, 5);
+        for (auto [line, column] : c.clicks) {
+            game.click_cell(line, column);
+        }
+        game.tap(SDLK_p);
+        EXPECT_TRUE(game.screen().shows_text(23, 0, c.problem, BRIGHT_WHITE, RED)) << c.problem;
+        EXPECT_FALSE(game.app().is_game_running());
+        game.tap(SDLK_s);
+        EXPECT_TRUE(game.screen().shows_text(23, 0, "line = ", BLACK, WHITE)) << c.problem;
+    }
+    game.tap(SDLK_F2);
+    game.drag_to_cell(2, 5);
+    game.tap(SDLK_p);
+    ASSERT_TRUE(game.app().is_game_running());
+    // 570 inner cells, less the '+', the player's start and four corners.
+    EXPECT_EQ(game.app().get_maze().get_food_count(), 564);
+}
+
 } // namespace
