@@ -3,8 +3,7 @@
 namespace {
 Uint8* pixel_address(const SDL_Surface* surface, int x, int y)
 {
-    return static_cast<Uint8*>(surface->pixels) + y * surface->pitch
-           + x * surface->format->BytesPerPixel;
+    return static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
 }
 } // namespace
 

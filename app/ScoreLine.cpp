@@ -28,8 +28,8 @@ struct ScoreLineField {
 };
 
 const ScoreLineField score_line_fields[] = {
-    {"maze", 1, 1, 5, "MAZE"},     {"tempo", 1, 8, 6, "TEMPO"},  {"grade", 1, 16, 6, "GRADE"},
-    {"lives", 1, 24, 6, "LIVES"},  {"score", 23, 1, 10, "SCORE"}, {"best", 23, 12, 9, "BEST"},
+    {"maze", 1, 1, 5, "MAZE"},       {"tempo", 1, 8, 6, "TEMPO"},   {"grade", 1, 16, 6, "GRADE"},
+    {"lives", 1, 24, 6, "LIVES"},    {"score", 23, 1, 10, "SCORE"}, {"best", 23, 12, 9, "BEST"},
     {"lasers", 23, 22, 8, "LASERS"},
 };
 } // namespace

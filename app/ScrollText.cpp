@@ -64,8 +64,7 @@ double read_number(const std::string& value, double fallback)
 
 } // namespace
 
-ScrollText::ScrollText(std::string text)
-    : text(std::move(text)), paper(get_rgb_from_simple_colour(WHITE))
+ScrollText::ScrollText(std::string text) : text(std::move(text)), paper(get_rgb_from_simple_colour(WHITE))
 {
     edge.paper = paper;
 }

@@ -21,16 +21,15 @@ const SDL_Color hot_pink_means_transparent = {238, 0, 252, 255};
 // Spelled out rather than built from the constants above, so that the table
 // does not depend on the order of static initialisation across files.
 const SDL_Color simple_colours[16] = {
-    {0, 0, 0, 255},       {0, 0, 205, 255},   {205, 0, 0, 255},   {205, 0, 205, 255},
-    {0, 205, 0, 255},     {0, 205, 205, 255}, {205, 205, 0, 255}, {205, 205, 205, 255},
-    {0, 0, 0, 255},       {0, 0, 255, 255},   {255, 0, 0, 255},   {255, 0, 255, 255},
-    {0, 255, 0, 255},     {0, 255, 255, 255}, {255, 255, 0, 255}, {255, 255, 255, 255},
+    {0, 0, 0, 255},   {0, 0, 205, 255},   {205, 0, 0, 255},   {205, 0, 205, 255},
+    {0, 205, 0, 255}, {0, 205, 205, 255}, {205, 205, 0, 255}, {205, 205, 205, 255},
+    {0, 0, 0, 255},   {0, 0, 255, 255},   {255, 0, 0, 255},   {255, 0, 255, 255},
+    {0, 255, 0, 255}, {0, 255, 255, 255}, {255, 255, 0, 255}, {255, 255, 255, 255},
 };
 
 const simple_colour_t colours_int_index_to_enum_value[16] = {
-    BLACK,        BLUE,        RED,           MAGENTA,        GREEN,        CYAN,
-    YELLOW,       WHITE,       BRIGHT_BLACK,  BRIGHT_BLUE,    BRIGHT_RED,   BRIGHT_MAGENTA,
-    BRIGHT_GREEN, BRIGHT_CYAN, BRIGHT_YELLOW, BRIGHT_WHITE,
+    BLACK,        BLUE,        RED,        MAGENTA,        GREEN,        CYAN,        YELLOW,        WHITE,
+    BRIGHT_BLACK, BRIGHT_BLUE, BRIGHT_RED, BRIGHT_MAGENTA, BRIGHT_GREEN, BRIGHT_CYAN, BRIGHT_YELLOW, BRIGHT_WHITE,
 };
 
 const std::map<std::string, simple_colour_t> decode_colour_string_map = {
@@ -53,14 +52,10 @@ const std::map<std::string, simple_colour_t> decode_colour_string_map = {
 };
 
 const simple_colour_t maze_colour_list[8][3] = {
-    {BLACK, BRIGHT_YELLOW, BRIGHT_GREEN},
-    {BRIGHT_BLUE, BRIGHT_CYAN, BRIGHT_MAGENTA},
-    {BRIGHT_BLUE, BRIGHT_WHITE, BRIGHT_CYAN},
-    {BRIGHT_RED, BRIGHT_YELLOW, BRIGHT_GREEN},
-    {BRIGHT_RED, BRIGHT_WHITE, BRIGHT_CYAN},
-    {BRIGHT_MAGENTA, BRIGHT_YELLOW, BRIGHT_GREEN},
-    {BRIGHT_MAGENTA, BRIGHT_WHITE, BRIGHT_CYAN},
-    {BRIGHT_GREEN, BRIGHT_WHITE, BRIGHT_CYAN},
+    {BLACK, BRIGHT_YELLOW, BRIGHT_GREEN},        {BRIGHT_BLUE, BRIGHT_CYAN, BRIGHT_MAGENTA},
+    {BRIGHT_BLUE, BRIGHT_WHITE, BRIGHT_CYAN},    {BRIGHT_RED, BRIGHT_YELLOW, BRIGHT_GREEN},
+    {BRIGHT_RED, BRIGHT_WHITE, BRIGHT_CYAN},     {BRIGHT_MAGENTA, BRIGHT_YELLOW, BRIGHT_GREEN},
+    {BRIGHT_MAGENTA, BRIGHT_WHITE, BRIGHT_CYAN}, {BRIGHT_GREEN, BRIGHT_WHITE, BRIGHT_CYAN},
 };
 
 simple_colour_t convert_to_colour(int value)

@@ -30,9 +30,7 @@ bool is_software(SDL_Renderer* renderer)
 }
 } // namespace
 
-MyGraphics_render::MyGraphics_render(SDL_Renderer* renderer) : renderer(renderer), software(is_software(renderer))
-{
-}
+MyGraphics_render::MyGraphics_render(SDL_Renderer* renderer) : renderer(renderer), software(is_software(renderer)) {}
 
 MyGraphics_render::~MyGraphics_render()
 {

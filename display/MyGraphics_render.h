@@ -51,8 +51,8 @@ private:
     // Copies glyph c in this ink to the cell-sized square at window (x, y).
     void copy_glyph(simple_colour_t ink, int c, int x, int y);
     SDL_Texture* prescaled_texture(unsigned index);
-    void recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g,
-                       unsigned char b, int check_line);
+    void recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g, unsigned char b,
+                       int check_line);
     void store_glyph_texture(int index, SDL_Texture* texture);
     void keep_glyph_source(int set, SDL_Surface* source);
 

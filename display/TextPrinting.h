@@ -4,13 +4,7 @@
 #include <string>
 
 // Alignment bits; they combine with |.
-enum justify {
-    justify_left = 1,
-    justify_right = 2,
-    justify_bottom = 8,
-    justify_hcenter = 16,
-    justify_vcenter = 32
-};
+enum justify { justify_left = 1, justify_right = 2, justify_bottom = 8, justify_hcenter = 16, justify_vcenter = 32 };
 
 void print_string(MyGraphics& g, int line, int column, const char* text);
 void print_string(MyGraphics& g, int line, int column, std::string const& text);

@@ -94,8 +94,8 @@ int CalculateMaximumGlyphSize()
 {
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
-        Utilities::fatalErrorSDL(std::string("GetInitialScreenSettings() SDL_GetDesktopDisplayMode()")
-                                 + SDL_GetError());
+        Utilities::fatalErrorSDL(std::string("GetInitialScreenSettings() SDL_GetDesktopDisplayMode()") +
+                                 SDL_GetError());
     }
     return LargestGlyphSizeFor(mode.w, mode.h);
 }

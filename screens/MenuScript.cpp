@@ -157,8 +157,8 @@ void MenuSpecialState::step(MySoundManager& sounds)
 }
 
 // A flash waits for the sound before it to end, so each animation is heard whole.
-bool MenuSpecialState::start_flash(MySoundManager& sounds, int flashes, int line, int column,
-                                   const std::string& text, bool wait_for_silence)
+bool MenuSpecialState::start_flash(MySoundManager& sounds, int flashes, int line, int column, const std::string& text,
+                                   bool wait_for_silence)
 {
     if (wait_for_silence && !sounds.are_all_sounds_finished()) {
         return false;

@@ -22,12 +22,30 @@ public:
 };
 
 inline void SpecialStates::update(double, MySoundManager&, GameApplication&) {}
-inline bool SpecialStates::mouse_down(int, int) { return false; }
-inline bool SpecialStates::mouse_up(int, int) { return false; }
-inline bool SpecialStates::mouse_down_moved(int, int) { return false; }
-inline bool SpecialStates::key_down(SDL_KeyboardEvent const&) { return false; }
-inline bool SpecialStates::key_up(SDL_KeyboardEvent const&) { return false; }
-inline bool SpecialStates::show_background() { return false; }
+inline bool SpecialStates::mouse_down(int, int)
+{
+    return false;
+}
+inline bool SpecialStates::mouse_up(int, int)
+{
+    return false;
+}
+inline bool SpecialStates::mouse_down_moved(int, int)
+{
+    return false;
+}
+inline bool SpecialStates::key_down(SDL_KeyboardEvent const&)
+{
+    return false;
+}
+inline bool SpecialStates::key_up(SDL_KeyboardEvent const&)
+{
+    return false;
+}
+inline bool SpecialStates::show_background()
+{
+    return false;
+}
 
 // The state in front of a running game: draws nothing, lets everything through.
 class NullSpecialState : public SpecialStates {

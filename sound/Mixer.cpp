@@ -66,8 +66,8 @@ void audioCallback(void* /*userdata*/, Uint8* stream, int len)
         if (channel.position == nullptr) {
             continue;
         }
-        const Uint32 amount = channel.remaining < static_cast<Uint32>(len) ? channel.remaining
-                                                                           : static_cast<Uint32>(len);
+        const Uint32 amount =
+            channel.remaining < static_cast<Uint32>(len) ? channel.remaining : static_cast<Uint32>(len);
         if (amount > 0) {
             mix(stream, channel.position, amount);
         }

@@ -45,8 +45,7 @@ void build_tune(sound_data_t& sound, std::initializer_list<note_t> notes)
 }
 
 // A tune that starts from an empty sound: the notes, repeated, then a coda.
-void build_repeated(sound_data_t& sound, std::span<const note_t> figure, int times,
-                    std::initializer_list<note_t> coda)
+void build_repeated(sound_data_t& sound, std::span<const note_t> figure, int times, std::initializer_list<note_t> coda)
 {
     generate_empty_sound(&sound);
     for (int i = 0; i < times; ++i) {
@@ -70,16 +69,13 @@ void build_sound_table(sound_data_t (&sounds)[SOUND_COUNT])
     loadSound("Explosion_Crunch.wav", &sounds[SOUND_EXPLOSION]);
     // 1520.68896484375 is the float just under 44100/29; the slide ends at
     // 44100/48 and every sixth half-cycle is one at 44100/12.
-    generate_ramp_freq_with_mix(1520.68896484375f, 918.75f, 3675.0f, 5, 440, 120,
-                                &sounds[SOUND_LOSE_LIFE]);
-    build_tune(sounds[SOUND_SUCCESS], {{567, 56}, {486, 66}, {611, 54}, {519, 64}, {629, 52},
-                                       {538, 61}, {649, 49}, {551, 59}, {707, 47}, {567, 57},
-                                       {725, 45}, {611, 54}, {769, 42}, {629, 52}, {810, 40},
-                                       {649, 50}, {881, 38}, {707, 47}, {912, 35}, {725, 45}});
+    generate_ramp_freq_with_mix(1520.68896484375f, 918.75f, 3675.0f, 5, 440, 120, &sounds[SOUND_LOSE_LIFE]);
+    build_tune(sounds[SOUND_SUCCESS], {{567, 56}, {486, 66}, {611, 54}, {519, 64}, {629, 52}, {538, 61}, {649, 49},
+                                       {551, 59}, {707, 47}, {567, 57}, {725, 45}, {611, 54}, {769, 42}, {629, 52},
+                                       {810, 40}, {649, 50}, {881, 38}, {707, 47}, {912, 35}, {725, 45}});
     generate_square_wave(650, 49, kToneVolume, &sounds[SOUND_MENU_BLIP]);
     build_tune(sounds[SOUND_LASER], kLaserFigure);
-    build_tune(sounds[SOUND_GAME_OVER],
-               {{551, 59}, {285, 116}, {551, 58}, {285, 116}, {551, 59}, {285, 116}});
+    build_tune(sounds[SOUND_GAME_OVER], {{551, 59}, {285, 116}, {551, 58}, {285, 116}, {551, 59}, {285, 116}});
     build_repeated(sounds[SOUND_BONUS], kLaserFigure, 10, {});
     generate_square_wave(414, 78, kToneVolume, &sounds[SOUND_MAZE_CHANGE]);
     constexpr note_t setup_figure[] = {{810, 40}, {649, 49}};

@@ -102,8 +102,8 @@ void generate_square_wave(float frequency, double ms, unsigned char volume, soun
     }
 }
 
-bool synthesise_ramp_frequency_wave(float start_frequency, float end_frequency, double ms,
-                                    unsigned char volume, sound_data_t* out)
+bool synthesise_ramp_frequency_wave(float start_frequency, float end_frequency, double ms, unsigned char volume,
+                                    sound_data_t* out)
 {
     create_Sint8_buffer(ms, out);
     const Uint32 n = out->length;
@@ -130,16 +130,16 @@ bool synthesise_ramp_frequency_wave(float start_frequency, float end_frequency, 
     return true;
 }
 
-void generate_ramp_frequency_wave(float start_frequency, float end_frequency, double ms,
-                                  unsigned char volume, sound_data_t* out)
+void generate_ramp_frequency_wave(float start_frequency, float end_frequency, double ms, unsigned char volume,
+                                  sound_data_t* out)
 {
     if (synthesise_ramp_frequency_wave(start_frequency, end_frequency, ms, volume, out)) {
         convert_from_Sint8_mono(out);
     }
 }
 
-bool synthesise_ramp_freq_with_mix(float start_frequency, float end_frequency, float mix_frequency,
-                                   int mix_every, double ms, unsigned char volume, sound_data_t* out)
+bool synthesise_ramp_freq_with_mix(float start_frequency, float end_frequency, float mix_frequency, int mix_every,
+                                   double ms, unsigned char volume, sound_data_t* out)
 {
     create_Sint8_buffer(ms, out);
     const Uint32 n = out->length;
@@ -179,11 +179,10 @@ bool synthesise_ramp_freq_with_mix(float start_frequency, float end_frequency, f
     return true;
 }
 
-void generate_ramp_freq_with_mix(float start_frequency, float end_frequency, float mix_frequency,
-                                 int mix_every, double ms, unsigned char volume, sound_data_t* out)
+void generate_ramp_freq_with_mix(float start_frequency, float end_frequency, float mix_frequency, int mix_every,
+                                 double ms, unsigned char volume, sound_data_t* out)
 {
-    if (synthesise_ramp_freq_with_mix(start_frequency, end_frequency, mix_frequency, mix_every, ms,
-                                      volume, out)) {
+    if (synthesise_ramp_freq_with_mix(start_frequency, end_frequency, mix_frequency, mix_every, ms, volume, out)) {
         convert_from_Sint8_mono(out);
     }
 }
@@ -202,8 +201,8 @@ void wave_flatten_backtrack(unsigned char value, sound_data_t* out)
 void convert_from_Sint8_mono(sound_data_t* sd)
 {
     SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, AUDIO_S8, 1, kSynthesisRate, mixer.spec.format,
-                                        mixer.spec.channels, mixer.spec.freq);
+    const int built =
+        SDL_BuildAudioCVT(&cvt, AUDIO_S8, 1, kSynthesisRate, mixer.spec.format, mixer.spec.channels, mixer.spec.freq);
     if (built < 0) {
         Utilities::fatalErrorSDL("could not build audio CVT");
     }
@@ -220,8 +219,8 @@ void loadSound(char const* file, sound_data_t* sd)
         Utilities::fatalErrorSDL("could not load .wav");
     }
     SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, wav_spec.format, wav_spec.channels, wav_spec.freq,
-                                        mixer.spec.format, mixer.spec.channels, mixer.spec.freq);
+    const int built = SDL_BuildAudioCVT(&cvt, wav_spec.format, wav_spec.channels, wav_spec.freq, mixer.spec.format,
+                                        mixer.spec.channels, mixer.spec.freq);
     if (built < 0) {
         Utilities::fatalErrorSDL("could not build audio CVT");
     }

@@ -20,17 +20,17 @@ void create_Sint8_buffer(double ms, sound_data_t* sd);
 void generate_empty_sound(sound_data_t* sd);
 void generate_silence(double ms, sound_data_t* sd);
 void generate_square_wave(float frequency, double ms, unsigned char volume, sound_data_t* out);
-void generate_ramp_frequency_wave(float start_frequency, float end_frequency, double ms,
-                                  unsigned char volume, sound_data_t* out);
-void generate_ramp_freq_with_mix(float start_frequency, float end_frequency, float mix_frequency,
-                                 int mix_every, double ms, unsigned char volume, sound_data_t* out);
+void generate_ramp_frequency_wave(float start_frequency, float end_frequency, double ms, unsigned char volume,
+                                  sound_data_t* out);
+void generate_ramp_freq_with_mix(float start_frequency, float end_frequency, float mix_frequency, int mix_every,
+                                 double ms, unsigned char volume, sound_data_t* out);
 
 bool synthesise_silence(double ms, sound_data_t* sd);
 bool synthesise_square_wave(float frequency, double ms, unsigned char volume, sound_data_t* out);
-bool synthesise_ramp_frequency_wave(float start_frequency, float end_frequency, double ms,
-                                    unsigned char volume, sound_data_t* out);
-bool synthesise_ramp_freq_with_mix(float start_frequency, float end_frequency, float mix_frequency,
-                                   int mix_every, double ms, unsigned char volume, sound_data_t* out);
+bool synthesise_ramp_frequency_wave(float start_frequency, float end_frequency, double ms, unsigned char volume,
+                                    sound_data_t* out);
+bool synthesise_ramp_freq_with_mix(float start_frequency, float end_frequency, float mix_frequency, int mix_every,
+                                   double ms, unsigned char volume, sound_data_t* out);
 
 void wave_flatten_backtrack(unsigned char value, sound_data_t* out);
 void convert_from_Sint8_mono(sound_data_t* sd);

@@ -13,10 +13,7 @@ constexpr int direction_column_modifier[4] = {0, -1, 0, 1};
 } // namespace
 
 DemoController::DemoController(Player* player, MonsterManager* monsters, CurrentMaze* maze)
-    : player(player)
-    , monsters(monsters)
-    , maze(maze)
-    , current_direction(rand() % 4)
+    : player(player), monsters(monsters), maze(maze), current_direction(rand() % 4)
 {
 }
 

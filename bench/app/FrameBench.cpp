@@ -77,6 +77,4 @@ static void BM_RunningGameFrame(benchmark::State& state)
 }
 BENCHMARK(BM_RunningGameFrame)->Unit(benchmark::kMicrosecond);
 
-
-
 BENCHMARK_MAIN();

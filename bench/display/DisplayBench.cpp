@@ -10,8 +10,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -94,8 +94,8 @@ double seconds_of(const std::function<void()>& work, int repeats)
 
 SDL_Texture* full_target_picture(SDL_Renderer* renderer)
 {
-    SDL_Texture* picture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC,
-                                             target_width, target_height);
+    SDL_Texture* picture =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, target_width, target_height);
     std::vector<Uint32> pixels(target_width * target_height, 0xFF3080C0);
     SDL_UpdateTexture(picture, nullptr, pixels.data(), target_width * 4);
     // Pictures are drawn blended, as SimpleImage sets them up.

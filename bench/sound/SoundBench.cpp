@@ -36,7 +36,7 @@ void BM_CallbackEightSounds(benchmark::State& state)
     // Eight long sounds, rewound before they run out; the device thread
     // cannot run the callback while the lock is held.
     const sound_t playing[kMixerChannels] = {SOUND_BONUS, SOUND_ATTRACT, SOUND_PLAY_SELECTED, SOUND_SUCCESS,
-                                              SOUND_BONUS, SOUND_ATTRACT, SOUND_PLAY_SELECTED, SOUND_SUCCESS};
+                                             SOUND_BONUS, SOUND_ATTRACT, SOUND_PLAY_SELECTED, SOUND_SUCCESS};
     AudioDeviceLock lock;
     auto rewind = [&] {
         for (int i = 0; i < kMixerChannels; ++i) {

@@ -57,9 +57,10 @@ TEST(GlyphRenderer, CellShowsItsGlyphInInkOnPaper)
     struct Case {
         int size, ink, paper, code, shown; // inks from 16 draw the title set
     };
-    const Case cases[] = {{16, RED, BRIGHT_YELLOW, 'A', 'A'}, {32, BLUE, RED, 'W', 'W'}, {24, RED, YELLOW, 'R', 'R'},
-                          {16, BRIGHT_YELLOW, BLUE, 132, 132}, {16, BLACK, WHITE, 10, '?'}, {16, BLACK, WHITE, -7, '?'},
-                          {16, 16 + BLUE, RED, 72, 72},        {32, 16 + BRIGHT_GREEN, BLACK, 102, 102}};
+    const Case cases[] = {{16, RED, BRIGHT_YELLOW, 'A', 'A'}, {32, BLUE, RED, 'W', 'W'},
+                          {24, RED, YELLOW, 'R', 'R'},        {16, BRIGHT_YELLOW, BLUE, 132, 132},
+                          {16, BLACK, WHITE, 10, '?'},        {16, BLACK, WHITE, -7, '?'},
+                          {16, 16 + BLUE, RED, 72, 72},       {32, 16 + BRIGHT_GREEN, BLACK, 102, 102}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "size " << c.size << " ink " << c.ink << " code " << c.code);
         HeadlessScreen screen(c.size);
@@ -292,7 +293,11 @@ TEST(TextPrinting, TextLandsWhereItBelongs)
     const Case cases[] = {
         {[](MyGraphics& g) { print_centered_string(g, 5, "    "); }, 14 * s, 5 * s, 4 * s},
         {[](MyGraphics& g) { print_centered_string(g, 6, std::string(31, ' ')); }, 0, 6 * s, 31 * s},
-        {[](MyGraphics& g) { g.go_to(3, 31); print_string(g, "  "); }, 0, 4 * s, s}, // wraps to the next line
+        {[](MyGraphics& g) {
+             g.go_to(3, 31);
+             print_string(g, "  ");
+         },
+         0, 4 * s, s}, // wraps to the next line
         {[](MyGraphics& g) { print_string(g, 11, 1, std::string("  \0  ", 5)); }, s, 11 * s, 2 * s},
         {[](MyGraphics& g) { print_justified_string(g, 1, -3, "  ", justify_right); }, 27 * s, s, 2 * s},
         {[](MyGraphics& g) { print_justified_string(g, 0, 0, " ", justify_bottom | justify_hcenter); }, 15 * s, 23 * s,

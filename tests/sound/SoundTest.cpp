@@ -78,7 +78,10 @@ protected:
     {
         return left_channel(manager->get_sound(id).buffer, manager->get_sound(id).length);
     }
-    bool silent() { return wait_until([&] { return manager->are_all_sounds_finished(); }); }
+    bool silent()
+    {
+        return wait_until([&] { return manager->are_all_sounds_finished(); });
+    }
 
     std::unique_ptr<MySoundManager> manager;
 };
@@ -184,18 +187,18 @@ TEST_F(MixerThreads, PlayAndAbortWhileTheDeviceRuns)
     EXPECT_TRUE(silent());
 }
 
-
 using Sounds = AudioTest;
 
 TEST_F(Sounds, EachIsHeardAsItsTonesAndPauses)
 {
-    const std::pair<sound_t, std::vector<double>> tunes[] = { // the tones in order, 0 for a pause
+    const std::pair<sound_t, std::vector<double>> tunes[] = {
+        // the tones in order, 0 for a pause
         {SOUND_EAT, {1670}},
         {SOUND_MENU_BLIP, {650}},
         {SOUND_MAZE_CHANGE, {414}},
         {SOUND_LASER, {343, 419, 519}},
-        {SOUND_BONUS, {343, 419, 519, 343, 419, 519, 343, 419, 519, 343, 419, 519, 343, 419, 519, 343, 419, 519,
-                       343, 419, 519, 343, 419, 519, 343, 419, 519, 343, 419, 519}},
+        {SOUND_BONUS, {343, 419, 519, 343, 419, 519, 343, 419, 519, 343, 419, 519, 343, 419, 519,
+                       343, 419, 519, 343, 419, 519, 343, 419, 519, 343, 419, 519, 343, 419, 519}},
         {SOUND_GAME_OVER, {551, 285, 551, 285, 551, 285}},
         {SOUND_SUCCESS,
          {567, 486, 611, 519, 629, 538, 649, 551, 707, 567, 725, 611, 769, 629, 810, 649, 881, 707, 912, 725}},

@@ -5,10 +5,7 @@
 
 #include <vector>
 
-ScreenReader::ScreenReader(SDL_Renderer* game_renderer)
-    : game(game_renderer)
-{
-}
+ScreenReader::ScreenReader(SDL_Renderer* game_renderer) : game(game_renderer) {}
 
 ScreenReader::~ScreenReader()
 {
@@ -71,8 +68,7 @@ bool ScreenReader::shows(int line, int column, int c, simple_colour_t ink, simpl
     return true;
 }
 
-bool ScreenReader::shows_text(int line, int column, const std::string& text, simple_colour_t ink,
-                              simple_colour_t paper)
+bool ScreenReader::shows_text(int line, int column, const std::string& text, simple_colour_t ink, simple_colour_t paper)
 {
     for (size_t i = 0; i < text.size(); ++i) {
         if (!shows(line, column + static_cast<int>(i), static_cast<unsigned char>(text[i]), ink, paper)) {

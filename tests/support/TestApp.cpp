@@ -155,7 +155,8 @@ bool TestApp::instructions_page_shown(int page)
 
 bool TestApp::menu_panel_shown()
 {
-    return reader_->shows_text(16, 23, "P=Play", BLACK, BRIGHT_WHITE) && reader_->shows(18, 23, 'S', BLACK, BRIGHT_WHITE);
+    return reader_->shows_text(16, 23, "P=Play", BLACK, BRIGHT_WHITE) &&
+           reader_->shows(18, 23, 'S', BLACK, BRIGHT_WHITE);
 }
 
 bool TestApp::key_legend_shown()

@@ -34,8 +34,7 @@ public:
     void frame() { app_->run_frame(); }
     void frames(int count);
     // Runs frames until the condition holds; false once the deadline passed.
-    template <typename Condition>
-    bool wait_for(Condition done, Uint32 deadline_ms = stage_ms)
+    template <typename Condition> bool wait_for(Condition done, Uint32 deadline_ms = stage_ms)
     {
         const Uint32 start = SDL_GetTicks();
         while (!done()) {
@@ -62,8 +61,7 @@ public:
     void drag_to_cell(int line, int column);
     // Taps the key, and again every few frames, until the condition holds:
     // screens that are still animating swallow keys rather than queue them.
-    template <typename Condition>
-    bool tap_until(SDL_Keycode key, Condition done, Uint32 deadline_ms = stage_ms)
+    template <typename Condition> bool tap_until(SDL_Keycode key, Condition done, Uint32 deadline_ms = stage_ms)
     {
         const Uint32 start = SDL_GetTicks();
         while (!done()) {

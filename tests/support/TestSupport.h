@@ -36,8 +36,7 @@ void push_key(SDL_Keycode key, bool pressed, Uint16 mod = KMOD_NONE);
 void push_mouse_button(int x, int y, bool pressed);
 
 // Polls predicate until it is true or the deadline (milliseconds) passes.
-template <typename Predicate>
-bool wait_until(Predicate predicate, Uint32 deadline_ms = 5000)
+template <typename Predicate> bool wait_until(Predicate predicate, Uint32 deadline_ms = 5000)
 {
     Uint32 start = SDL_GetTicks();
     while (!predicate()) {

@@ -4,7 +4,8 @@
 
 #include "binary_file.h"
 
-void write_bmp(const std::string& path, const RgbImage& image) {
+void write_bmp(const std::string& path, const RgbImage& image)
+{
     constexpr std::uint32_t kHeaderBytes = 14 + 40;
     const std::uint32_t width = static_cast<std::uint32_t>(image.width());
     const std::uint32_t height = static_cast<std::uint32_t>(image.height());

@@ -9,6 +9,6 @@
 void draw_braxmoor_logo(Canvas& canvas);
 
 // Cell regions of the logo, for pictures that colour it.
-inline constexpr int kLogoTextColumn = 16;   // lettering: columns 16..29
-inline constexpr int kLogoLastTextRow = 15;  // lettering: rows 1..15
-inline constexpr int kLogoSwooshRow = 18;    // ribbon tail: rows 18..19
+inline constexpr int kLogoTextColumn = 16;  // lettering: columns 16..29
+inline constexpr int kLogoLastTextRow = 15; // lettering: rows 1..15
+inline constexpr int kLogoSwooshRow = 18;   // ribbon tail: rows 18..19

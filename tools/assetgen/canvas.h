@@ -30,6 +30,7 @@ private:
 };
 
 // Pixel width of text drawn at the given scale.
-inline int text_width(std::string_view text, int scale = 1) {
+inline int text_width(std::string_view text, int scale = 1)
+{
     return static_cast<int>(text.size()) * 8 * scale;
 }

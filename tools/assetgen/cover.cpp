@@ -13,7 +13,8 @@ constexpr int kRows = 40;
 // Diagonal stripes filling the top right corner. Band k holds the pixels
 // with k*8 <= x - y < k*8 + 8, so any cell meets only two bands and keeps
 // to two colours; each colour takes two bands.
-void draw_rainbow_corner(SpectrumScreen& screen) {
+void draw_rainbow_corner(SpectrumScreen& screen)
+{
     static constexpr Colour kStripes[] = {Colour::Red, Colour::Yellow, Colour::Green, Colour::Cyan};
     constexpr int kFirstBand = 24; // x - y from 192 to the corner
     const auto stripe_colour = [](int k) {
@@ -38,7 +39,8 @@ void draw_rainbow_corner(SpectrumScreen& screen) {
     }
 }
 
-void draw_48k_badge(SpectrumScreen& screen) {
+void draw_48k_badge(SpectrumScreen& screen)
+{
     // White on red, a frame round the text.
     constexpr int kColumn = 1, kRow = 1, kWidth = 8, kHeight = 4;
     Canvas& bitmap = screen.bitmap();
@@ -49,27 +51,20 @@ void draw_48k_badge(SpectrumScreen& screen) {
     bitmap.draw_text("48K", left + (kWidth * 8 - text_width("48K", 2)) / 2, top + 8, 2);
 }
 
-void draw_centred(SpectrumScreen& screen, const char* text, int row, int scale, Attr attr) {
+void draw_centred(SpectrumScreen& screen, const char* text, int row, int scale, Attr attr)
+{
     screen.bitmap().draw_text(text, (kColumns * 8 - text_width(text, scale)) / 2, row * 8, scale);
     screen.fill_attr(0, row, kColumns, scale, attr);
 }
 
-MazeScene cover_maze() {
+MazeScene cover_maze()
+{
     MazeScene scene;
     scene.wall = Colour::Blue;
     scene.food = Colour::Green;
     scene.layout = {
-        "##############",
-        "#.....##.....#",
-        "#.###.##.###.#",
-        "#.#........#.#",
-        "#...##.##.##.#",
-        "###.#...#....#",
-        "#...#.#.#.##.#",
-        "#.#...#......#",
-        "#.##.###.###.#",
-        "#............#",
-        "##############",
+        "##############", "#.....##.....#", "#.###.##.###.#", "#.#........#.#", "#...##.##.##.#", "###.#...#....#",
+        "#...#.#.#.##.#", "#.#...#......#", "#.##.###.###.#", "#............#", "##############",
     };
     scene.sprites = {
         {kGlyphPlayer, 5, 7, Colour::Yellow},
@@ -82,7 +77,8 @@ MazeScene cover_maze() {
 
 } // namespace
 
-RgbImage make_cover() {
+RgbImage make_cover()
+{
     SpectrumScreen screen(kColumns, kRows, Attr{Colour::White, Colour::Black, true});
     draw_rainbow_corner(screen);
     draw_48k_badge(screen);

@@ -7,7 +7,8 @@ namespace {
 // xorshift32 with a fixed seed: the sound must be byte-for-byte reproducible.
 class NoiseSource {
 public:
-    std::uint32_t next() {
+    std::uint32_t next()
+    {
         state_ ^= state_ << 13;
         state_ ^= state_ >> 17;
         state_ ^= state_ << 5;
@@ -24,7 +25,8 @@ private:
 
 } // namespace
 
-std::vector<std::int16_t> make_crunch_sound() {
+std::vector<std::int16_t> make_crunch_sound()
+{
     constexpr int kLength = static_cast<int>(kCrunchSampleRate * 42 / 100);
     constexpr int kAttack = static_cast<int>(kCrunchSampleRate / 1000);
     constexpr int kFadeOut = static_cast<int>(kCrunchSampleRate / 100);

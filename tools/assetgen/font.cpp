@@ -10,7 +10,8 @@ namespace {
 
 using GlyphTable = std::array<GlyphRows, kLastGlyph - kFirstGlyph + 1>;
 
-void decode_strip(const GlyphStrip& strip, GlyphTable& table) {
+void decode_strip(const GlyphStrip& strip, GlyphTable& table)
+{
     const std::size_t width = std::strlen(strip.rows[0]);
     const std::size_t count = (width + 1) / 9;
     for (int row = 0; row < 8; ++row) {
@@ -34,7 +35,8 @@ void decode_strip(const GlyphStrip& strip, GlyphTable& table) {
     }
 }
 
-const GlyphTable& table() {
+const GlyphTable& table()
+{
     static const GlyphTable decoded = [] {
         GlyphTable t{};
         for (std::size_t s = 0; s < kGlyphStripCount; ++s) {
@@ -47,7 +49,8 @@ const GlyphTable& table() {
 
 } // namespace
 
-GlyphRows glyph(int code) {
+GlyphRows glyph(int code)
+{
     if (code < kFirstGlyph || code > kLastGlyph) {
         return GlyphRows{};
     }

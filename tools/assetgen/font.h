@@ -20,6 +20,7 @@ using GlyphRows = std::array<std::uint8_t, 8>;
 // The glyph for a code; codes without a design are blank.
 GlyphRows glyph(int code);
 
-inline bool glyph_pixel(const GlyphRows& rows, int x, int y) {
+inline bool glyph_pixel(const GlyphRows& rows, int x, int y)
+{
     return (rows[static_cast<std::size_t>(y)] >> (7 - x)) & 1u;
 }

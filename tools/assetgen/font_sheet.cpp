@@ -10,7 +10,8 @@ constexpr int kFirstCode = 33;
 constexpr int kRows = 4; // codes 33..160
 } // namespace
 
-RgbImage make_font_sheet() {
+RgbImage make_font_sheet()
+{
     RgbImage sheet(kColumns * kCell, kRows * kCell, kKeyColour);
     for (int i = 0; i < kColumns * kRows; ++i) {
         const GlyphRows rows = glyph(kFirstCode + i);

@@ -3,7 +3,8 @@
 #include "font.h"
 #include "spectrum_screen.h"
 
-RgbImage make_icon(int size) {
+RgbImage make_icon(int size)
+{
     RgbImage icon(size, size, spectrum_rgb(Colour::Black, true));
     const Rgb wall = spectrum_rgb(Colour::Blue, true);
     const int border = size / 16;

@@ -19,7 +19,8 @@ public:
     void fill_rect(int x, int y, int w, int h, Rgb colour);
 
 private:
-    std::size_t index(int x, int y) const {
+    std::size_t index(int x, int y) const
+    {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
     }
 

@@ -9,18 +9,14 @@
 
 namespace {
 
-MazeScene title_maze(int variant) {
+MazeScene title_maze(int variant)
+{
     MazeScene scene;
     scene.wall = Colour::Blue;
     scene.food = Colour::Red;
     scene.layout = {
-        "##############",
-        "#......#.....#",
-        "#.##.#.#.###.#",
-        "#.#..#.....#.#",
-        "#.#.###.##.#.#",
-        "#............#",
-        "##############",
+        "##############", "#......#.....#", "#.##.#.#.###.#", "#.#..#.....#.#",
+        "#.#.###.##.#.#", "#............#", "##############",
     };
     if (variant == 1) {
         scene.sprites = {
@@ -42,7 +38,8 @@ MazeScene title_maze(int variant) {
 
 } // namespace
 
-RgbImage make_kworble_title(int variant) {
+RgbImage make_kworble_title(int variant)
+{
     SpectrumScreen screen(32, 24, Attr{Colour::White, Colour::Black, true});
 
     static constexpr Colour kWarm[4] = {Colour::White, Colour::Yellow, Colour::Yellow, Colour::Red};

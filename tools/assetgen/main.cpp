@@ -24,7 +24,8 @@ struct Asset {
     std::function<void(const std::string& path)> write;
 };
 
-std::vector<Asset> all_assets() {
+std::vector<Asset> all_assets()
+{
     return {
         {"Explosion_Crunch.wav",
          [](const std::string& p) { write_wav_mono16(p, kCrunchSampleRate, make_crunch_sound()); }},
@@ -43,7 +44,8 @@ std::vector<Asset> all_assets() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::cerr << "usage: kworble_assetgen <output-dir>\n";
         return 2;

@@ -8,7 +8,8 @@ namespace {
 
 constexpr int kTile = 16;
 
-bool is_wall(const MazeScene& scene, int tx, int ty) {
+bool is_wall(const MazeScene& scene, int tx, int ty)
+{
     // Beyond the fragment the maze goes on: count it as wall.
     if (ty < 0 || ty >= static_cast<int>(scene.layout.size())) {
         return true;
@@ -22,7 +23,8 @@ bool is_wall(const MazeScene& scene, int tx, int ty) {
 
 // Squared distance (in pixels, capped) from a wall pixel to the nearest
 // corridor pixel; coordinates are relative to the fragment's top left.
-int corridor_distance2(const MazeScene& scene, int px, int py) {
+int corridor_distance2(const MazeScene& scene, int px, int py)
+{
     constexpr int kReach = 6;
     int best = kReach * kReach + 1;
     for (int dy = -kReach; dy <= kReach; ++dy) {
@@ -38,7 +40,8 @@ int corridor_distance2(const MazeScene& scene, int px, int py) {
     return best;
 }
 
-void draw_walls(SpectrumScreen& screen, int left, int top, const MazeScene& scene) {
+void draw_walls(SpectrumScreen& screen, int left, int top, const MazeScene& scene)
+{
     Canvas& bitmap = screen.bitmap();
     for (std::size_t ty = 0; ty < scene.layout.size(); ++ty) {
         for (std::size_t tx = 0; tx < scene.layout[ty].size(); ++tx) {
@@ -55,15 +58,16 @@ void draw_walls(SpectrumScreen& screen, int left, int top, const MazeScene& scen
                     }
                 }
             }
-            screen.fill_attr((left + static_cast<int>(tx) * kTile) / 8, (top + static_cast<int>(ty) * kTile) / 8, 2,
-                             2, Attr{scene.wall, Colour::Black, true});
+            screen.fill_attr((left + static_cast<int>(tx) * kTile) / 8, (top + static_cast<int>(ty) * kTile) / 8, 2, 2,
+                             Attr{scene.wall, Colour::Black, true});
         }
     }
 }
 
 } // namespace
 
-void draw_maze_scene(SpectrumScreen& screen, int column, int row, const MazeScene& scene) {
+void draw_maze_scene(SpectrumScreen& screen, int column, int row, const MazeScene& scene)
+{
     const int left = column * 8, top = row * 8;
     screen.fill_attr(column, row, static_cast<int>(scene.layout.empty() ? 0 : scene.layout[0].size()) * 2,
                      static_cast<int>(scene.layout.size()) * 2, Attr{scene.food, Colour::Black, true});

@@ -10,13 +10,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void put_be32(Bytes& out, std::uint32_t value) {
+void put_be32(Bytes& out, std::uint32_t value)
+{
     for (int shift = 24; shift >= 0; shift -= 8) {
         out.push_back(static_cast<std::uint8_t>(value >> shift));
     }
 }
 
-std::uint32_t crc32(const Bytes& data, std::size_t from) {
+std::uint32_t crc32(const Bytes& data, std::size_t from)
+{
     static const std::array<std::uint32_t, 256> table = [] {
         std::array<std::uint32_t, 256> t{};
         for (std::uint32_t n = 0; n < 256; ++n) {
@@ -35,7 +37,8 @@ std::uint32_t crc32(const Bytes& data, std::size_t from) {
     return crc ^ 0xFFFFFFFFu;
 }
 
-std::uint32_t adler32(const Bytes& data) {
+std::uint32_t adler32(const Bytes& data)
+{
     std::uint32_t a = 1;
     std::uint32_t b = 0;
     for (std::uint8_t byte : data) {
@@ -46,7 +49,8 @@ std::uint32_t adler32(const Bytes& data) {
 }
 
 // One chunk: length, type, data, and the CRC over type and data.
-void put_chunk(Bytes& out, const char (&type)[5], const Bytes& data) {
+void put_chunk(Bytes& out, const char (&type)[5], const Bytes& data)
+{
     put_be32(out, static_cast<std::uint32_t>(data.size()));
     const std::size_t crc_from = out.size();
     out.insert(out.end(), type, type + 4);
@@ -55,7 +59,8 @@ void put_chunk(Bytes& out, const char (&type)[5], const Bytes& data) {
 }
 
 // A zlib stream of stored blocks (at most 65535 bytes each).
-Bytes zlib_stored(const Bytes& raw) {
+Bytes zlib_stored(const Bytes& raw)
+{
     Bytes out{0x78, 0x01};
     std::size_t pos = 0;
     do {
@@ -76,7 +81,8 @@ Bytes zlib_stored(const Bytes& raw) {
 
 } // namespace
 
-void write_png(const std::string& path, const RgbImage& image) {
+void write_png(const std::string& path, const RgbImage& image)
+{
     Bytes header;
     put_be32(header, static_cast<std::uint32_t>(image.width()));
     put_be32(header, static_cast<std::uint32_t>(image.height()));

@@ -6,7 +6,8 @@ constexpr int kScale = 4;
 constexpr int kDepth = 3;
 } // namespace
 
-void draw_title_lettering(SpectrumScreen& screen, int column, int row, const Colour (&row_inks)[4]) {
+void draw_title_lettering(SpectrumScreen& screen, int column, int row, const Colour (&row_inks)[4])
+{
     Canvas& bitmap = screen.bitmap();
     const int left = column * 8, top = row * 8;
     // Letters stand out in 3D: a solid extrusion down-right, a one-pixel

@@ -2,8 +2,8 @@
 
 #include "binary_file.h"
 
-void write_wav_mono16(const std::string& path, std::uint32_t sample_rate,
-                      const std::vector<std::int16_t>& samples) {
+void write_wav_mono16(const std::string& path, std::uint32_t sample_rate, const std::vector<std::int16_t>& samples)
+{
     constexpr std::uint16_t kChannels = 1;
     constexpr std::uint16_t kBits = 16;
     constexpr std::uint16_t kBlockAlign = kChannels * kBits / 8;

@@ -5,5 +5,4 @@
 
 // Saves 16-bit signed mono PCM samples as a RIFF/WAVE file.
 // Throws std::runtime_error on failure.
-void write_wav_mono16(const std::string& path, std::uint32_t sample_rate,
-                      const std::vector<std::int16_t>& samples);
+void write_wav_mono16(const std::string& path, std::uint32_t sample_rate, const std::vector<std::int16_t>& samples);

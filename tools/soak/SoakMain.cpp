@@ -29,9 +29,9 @@ struct Figures {
 void print_progress(Uint32 elapsed_ms, const AttractDriver& driver, GameApplication& app)
 {
     const MyGraphics_record* background = app.get_background();
-    std::printf("soak: t=%us rss=%ldkB heap=%ldkB background=%zu demos=%d maze=%c maze-changes=%d\n",
-                elapsed_ms / 1000, resident_memory_kb(), heap_in_use_kb(), background ? background->size() : 0,
-                driver.demos_started(), app.get_maze_letter(), driver.maze_changes());
+    std::printf("soak: t=%us rss=%ldkB heap=%ldkB background=%zu demos=%d maze=%c maze-changes=%d\n", elapsed_ms / 1000,
+                resident_memory_kb(), heap_in_use_kb(), background ? background->size() : 0, driver.demos_started(),
+                app.get_maze_letter(), driver.maze_changes());
     std::fflush(stdout);
 }
 
@@ -125,8 +125,8 @@ int main(int argc, char** argv)
 
     std::printf("soak: demos=%d cut-short=%d mazes-cleared=%d maze-changes=%d\n", driver.demos_started(),
                 driver.demos_cut_short(), driver.mazes_cleared(), driver.maze_changes());
-    std::printf("soak: heap_start=%ldkB heap_end=%ldkB heap_growth=%ldkB\n", figures.heap_start_kb,
-                figures.heap_end_kb, figures.heap_end_kb - figures.heap_start_kb);
+    std::printf("soak: heap_start=%ldkB heap_end=%ldkB heap_growth=%ldkB\n", figures.heap_start_kb, figures.heap_end_kb,
+                figures.heap_end_kb - figures.heap_start_kb);
     std::printf("soak: rss_start=%ldkB (t=%us) rss_end=%ldkB growth=%ldkB\n", figures.rss_start_kb,
                 figures.measured_from_ms / 1000, figures.rss_end_kb, figures.rss_end_kb - figures.rss_start_kb);
     if (driver.demos_started() == 0) {
