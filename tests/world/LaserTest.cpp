@@ -21,6 +21,7 @@ TEST_F(LaserTest, BeamStopsAtWallsAndTheFirstChaserAndSendsItHome)
     for (int k = 0; k < MonsterManager::COUNT; ++k) {
         chaser(k).change_position_init(at[k].first, at[k].second);
     }
+    const Uint32 fired = SDL_GetTicks();
     player().fire();
     player().no_fire();
     player().update(0);
@@ -46,6 +47,7 @@ TEST_F(LaserTest, BeamStopsAtWallsAndTheFirstChaserAndSendsItHome)
         app().run_objects(0.016);
         return laser.is_finished();
     }));
+    EXPECT_GE(SDL_GetTicks() - fired, 600u) << "the beam was cut short";
     for (int k = 0; k < MonsterManager::COUNT; ++k) {
         EXPECT_EQ(std::make_pair(chaser(k).line(), chaser(k).column()), home[k]) << "chaser " << k;
         EXPECT_FALSE(chaser(k).is_lasered());

@@ -92,6 +92,9 @@ TEST(ChaserSpeed, EveryThousandPointsSpeedsTheChasersUp)
         player.update(0);
         ASSERT_EQ(player.get_score(), 10 * eaten);
         ASSERT_EQ(success - player.get_player_success(), eaten % 100 == 0 ? 1 : 0) << "at " << player.get_score();
+        if (eaten % 100 == 0) {
+            ASSERT_TRUE(app.get_sound_manager().is_sound_waiting_to_be_buffered(SOUND_SUCCESS)) << "no jingle";
+        }
     }
     player.no_movement();
     const unsigned fast = app.calculate_monster_tempo_time();
