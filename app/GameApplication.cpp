@@ -2,6 +2,7 @@
 
 #include "display/MyGraphics.h"
 #include "display/MyGraphics_record.h"
+#include "display/MyGraphics_render.h"
 #include "screens/MazeEditor.h"
 #include "screens/SpecialStates.h"
 #include "world/DemoController.h"

@@ -17,6 +17,7 @@ class ControllerBaseType;
 class DemoController;
 class MazeEditor;
 class MyGraphics;
+class MyGraphics_render;
 class MyGraphics_record;
 class ObjectBaseType;
 class Player;
@@ -45,8 +46,9 @@ public:
 
     // Drawing.
     void draw_current_scene(MyGraphics& g);
-    void render(SDL_Renderer* renderer, MyGraphics& g);
-    void do_background_draw();
+    // Draws the whole frame on g and shows it.
+    void render(MyGraphics_render& g);
+    void do_background_draw(MyGraphics& g);
     void change_game_state(SpecialStates* next, bool copy_background);
     void copy_screen_as_background(bool add);
 
@@ -127,7 +129,7 @@ public:
     MazeDatabaseManager& get_maze_database() { return maze_database; }
     MySoundManager& get_sound_manager() { return sound_manager; }
     SpecialStates* get_current_state() { return current_state.get(); }
-    MyGraphics* get_graphics() { return graphics.get(); }
+    MyGraphics_render* get_graphics() { return graphics.get(); }
     MyGraphics_record* get_background() { return background.get(); }
     ScrollText& get_banner() { return banner; }
     SDL_Renderer* get_renderer() { return renderer; }
@@ -184,7 +186,7 @@ private:
     std::unique_ptr<MyGraphics_record> background;
     int screen_copy_debug_count = 0;
     simple_colour_t background_colour = WHITE;
-    std::unique_ptr<MyGraphics> graphics;
+    std::unique_ptr<MyGraphics_render> graphics;
     ScrollText banner;
     std::vector<std::unique_ptr<ObjectBaseType>> objects;
     std::vector<ObjectBaseType*> objects_to_delete;

@@ -1,6 +1,7 @@
 #include "app/GameApplication.h"
 
 #include "display/MyGraphics.h"
+#include "display/MyGraphics_render.h"
 #include "screens/EndGameSpecialState.h"
 #include "screens/MazeEditor.h"
 #include "screens/MenuSpecialState.h"

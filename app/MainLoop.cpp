@@ -18,7 +18,8 @@ void GameApplication::start()
     if (SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND) != 0) {
         printf("SDL_SetRenderDrawBlendMode failed: %s\n", SDL_GetError());
     }
-    auto render = std::make_unique<MyGraphics_render>(renderer);
+    // Only what changed is drawn again each frame.
+    auto render = std::make_unique<MyGraphics_render>(renderer, true);
     render->load(0, "Spectrum.bmp", 16, 10);
     render->load(1, "BX_title_screen.bmp", 8, 100);
     graphics = std::move(render);
@@ -68,33 +69,33 @@ void GameApplication::run_frame()
         }
     }
 
-    render(renderer, *graphics);
+    render(*graphics);
     debug.timing_loop_end_predelay();
     frame_limiter.limit();
 }
 
-void GameApplication::render(SDL_Renderer* target, MyGraphics& g)
+void GameApplication::render(MyGraphics_render& g)
 {
     SDL_Color colour = get_rgb_from_simple_colour(background_colour);
     g.clear_screen(colour);
     // A replay may switch the game-screen offset; put it back afterwards.
     RecordOffsetSetting();
     if (current_state->show_background()) {
-        do_background_draw();
+        do_background_draw(g);
     }
     RestoreRecordedOffsetsetting();
     draw_current_scene(g);
     // Last, so nothing drawn past the game screen's edges shows in full screen; black
     // round it like a monitor's surround.
-    BlankBorders(target, get_rgb_from_simple_colour(BLACK));
+    g.blank_borders(get_rgb_from_simple_colour(BLACK));
     debug.timing_prerender();
-    SDL_RenderPresent(target);
+    g.present();
 }
 
-void GameApplication::do_background_draw()
+void GameApplication::do_background_draw(MyGraphics& g)
 {
     if (background) {
-        background->replay(*graphics);
+        background->replay(g);
     }
 }
 
@@ -175,6 +176,10 @@ void GameApplication::handle_event(SDL_Event const& event)
     case SDL_MOUSEMOTION:
         mouse_event(event);
         break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        graphics->redraw_all();
+        break;
     default:
         break;
     }
@@ -182,8 +187,20 @@ void GameApplication::handle_event(SDL_Event const& event)
 
 void GameApplication::window_event(SDL_WindowEvent const& window)
 {
-    if (window.event == SDL_WINDOWEVENT_MINIMIZED) {
+    switch (window.event) {
+    case SDL_WINDOWEVENT_MINIMIZED:
         paused = true;
+        break;
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        // Frames that change nothing are not shown, so show this one whole.
+        graphics->redraw_all();
+        break;
+    default:
+        break;
     }
     // A player who left the window has left the game; a demo or a screen
     // between games has no one to wait for.

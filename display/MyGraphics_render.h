@@ -1,11 +1,16 @@
 #pragma once
+#include "display/FrameCache.h"
 #include "display/MyGraphics.h"
 
+#include <memory>
+
 // Draws cells on the SDL renderer by copying 16x16 glyph cells out of
-// pre-coloured textures, scaled to glyph_size.
+// pre-coloured textures, scaled to glyph_size. Made `redraw_changes_only`,
+// it collects a frame's drawing and, at present(), redraws only what
+// changed since the last frame; otherwise every call draws at once.
 class MyGraphics_render : public MyGraphics {
 public:
-    explicit MyGraphics_render(SDL_Renderer* renderer);
+    explicit MyGraphics_render(SDL_Renderer* renderer, bool redraw_changes_only = false);
     ~MyGraphics_render() override;
     MyGraphics_render(const MyGraphics_render&) = delete;
     MyGraphics_render& operator=(const MyGraphics_render&) = delete;
@@ -37,6 +42,13 @@ public:
     SDL_Surface* recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g, unsigned char b,
                                         int check_line);
 
+    // Black (or any colour) round the game screen, after the scene.
+    void blank_borders(SDL_Color colour);
+    // Shows the frame drawn since the last present.
+    void present();
+    // The next present shows the whole picture again (the window was exposed or restored).
+    void redraw_all();
+
     int line_to_y(int line) const;
     int column_to_x(int column) const;
     void drawBlank(int x, int y, SDL_Color const& colour);
@@ -55,6 +67,9 @@ private:
                        int check_line);
     void store_glyph_texture(int index, SDL_Texture* texture);
     void keep_glyph_source(int set, SDL_Surface* source);
+    void fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend);
+    void copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const* dst);
+    SDL_BlendMode draw_blend_mode() const;
 
     SDL_Color current_paper{255, 255, 255, 255};
     simple_colour_t current_ink = BLACK;
@@ -63,6 +78,9 @@ private:
     int cur_line = 0;
     int cur_column = 0;
     bool paper_transparent = false;
+    std::unique_ptr<FrameCache> frame_cache;
+    // The colour a fill without one uses: what the last fill or clear set.
+    SDL_Color draw_colour{0, 0, 0, 255};
 
     // The software renderer copies a scaled cell dozens of times slower than
     // a straight one, and other layouts than its own several times slower,

@@ -228,9 +228,8 @@ void RestoreRecordedOffsetsetting()
     }
 }
 
-void BlankBorders(SDL_Renderer* renderer, SDL_Color colour)
+int BorderRects(SDL_Rect out[4])
 {
-    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, 255);
     const int w = window_width;
     const int h = window_height;
     const int x = game_offset_x;
@@ -244,10 +243,22 @@ void BlankBorders(SDL_Renderer* renderer, SDL_Color colour)
         {x, 0, w - x, y},
         {right, y, w - right, h - y},
     };
+    int count = 0;
     for (const SDL_Rect& r : borders) {
         if (r.w > 0 && r.h > 0) {
-            SDL_RenderFillRect(renderer, &r);
+            out[count++] = r;
         }
+    }
+    return count;
+}
+
+void BlankBorders(SDL_Renderer* renderer, SDL_Color colour)
+{
+    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, 255);
+    SDL_Rect borders[4];
+    const int count = BorderRects(borders);
+    for (int i = 0; i < count; ++i) {
+        SDL_RenderFillRect(renderer, &borders[i]);
     }
 }
 

@@ -45,6 +45,8 @@ void raw_set_game_screen_offset();
 void raw_remove_game_screen_offset();
 void RecordOffsetSetting();
 void RestoreRecordedOffsetsetting();
+// The window's parts outside the game screen; returns how many (0 to 4) are not empty.
+int BorderRects(SDL_Rect out[4]);
 void BlankBorders(SDL_Renderer* renderer, SDL_Color colour);
 void game_to_screen(int& x, int& y);
 SDL_Rect game_to_screen(SDL_Rect rect);

@@ -57,7 +57,7 @@ static void BM_RunningGameFrame(benchmark::State& state)
         for (int i = 0; i < 50; ++i) {
             app.run_controllers(0.016);
             app.get_monsters().update(0.016, app.get_sound_manager());
-            app.render(renderer, *app.get_graphics());
+            app.render(*app.get_graphics());
         }
         long before = allocations;
         for (auto _ : state) {
@@ -65,7 +65,7 @@ static void BM_RunningGameFrame(benchmark::State& state)
             app.fill_lives();
             app.run_controllers(0.016);
             app.get_monsters().update(0.016, app.get_sound_manager());
-            app.render(renderer, *app.get_graphics());
+            app.render(*app.get_graphics());
             ++frames;
         }
         counted = allocations - before;

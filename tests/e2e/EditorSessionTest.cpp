@@ -59,6 +59,7 @@ protected:
 
     ScratchFolder folder; // first in, last out: the game lives inside it
     TestApp game;
+    void SetUp() override { game.compare_every_frame(); }
 };
 
 TEST_F(EditorSessionTest, DrawsWallsWithKeysClicksAndDragsThenSavesThem)

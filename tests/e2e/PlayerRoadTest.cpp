@@ -8,6 +8,7 @@ namespace {
 TEST(PlayerRoadTest, FromTheTitleThroughOneGameBackToTheMenuAndOut)
 {
     TestApp game;
+    game.compare_every_frame();
     ScreenReader& screen = game.screen();
 
     // The title swallows keys for its first 1.5 seconds.
@@ -56,6 +57,16 @@ TEST(PlayerRoadTest, FromTheTitleThroughOneGameBackToTheMenuAndOut)
     EXPECT_TRUE(up_the_column) << "the player went somewhere other than up its column";
     game.tap(SDLK_SPACE);
     ASSERT_TRUE(game.wait_for([&] { return game.lasers_shown() == "19"; })) << "the laser never fired";
+
+    // The pause box and the overlay's positions view (its timings change with
+    // every drawing, the comparison's too), in every window size.
+    game.tap(SDLK_F5);
+    TestApp::queue_tap(SDLK_F1);
+    game.tap(SDLK_F1);
+    for (SDL_Keycode key : {SDLK_F4, SDLK_F4, SDLK_F4, SDLK_F4, SDLK_F1, SDLK_F5}) {
+        game.tap(key);
+        game.frames(3);
+    }
 
     // X ends the game; a score above the best turns the message to a new best.
     const std::string score = game.score_shown();

@@ -44,12 +44,60 @@ TestApp::TestApp(bool start, unsigned seed)
 
 TestApp::~TestApp()
 {
+    whole_.reset();
     reader_.reset();
     app_.reset();
     SDL_DestroyRenderer(renderer_);
     SDL_DestroyWindow(GetGameWindow());
     game_window = nullptr;
     SDL_Quit();
+}
+
+void TestApp::frame()
+{
+    app_->run_frame();
+    if (whole_) {
+        compare_with_whole_frame();
+    }
+}
+
+void TestApp::compare_every_frame()
+{
+    whole_ = std::make_unique<MyGraphics_render>(renderer_, false);
+    whole_->load(0, "Spectrum.bmp", 16, 10);
+    whole_->load(1, "BX_title_screen.bmp", 8, 100);
+}
+
+std::vector<Uint32> TestApp::read_window()
+{
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    std::vector<Uint32> pixels(static_cast<size_t>(w) * h);
+    SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGB888, pixels.data(), w * 4);
+    return pixels;
+}
+
+void TestApp::compare_with_whole_frame()
+{
+    ++compared_frames_;
+    const std::vector<Uint32> shown = read_window();
+    app_->render(*whole_);
+    const std::vector<Uint32> whole = read_window();
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    for (size_t i = 0; i < shown.size() && i < whole.size(); ++i) {
+        if (shown[i] != whole[i]) {
+            const int x = static_cast<int>(i) % w - game_offset_x;
+            const int y = static_cast<int>(i) / w - game_offset_y;
+            ADD_FAILURE() << "frame " << compared_frames_ << " of " << w << "x" << h << " differs from the whole redraw"
+                          << " first at line " << y / glyph_size << ", column " << x / glyph_size << " (pixel " << x
+                          << "," << y << "): " << std::hex << shown[i] << " against " << whole[i];
+            whole_.reset(); // one report, not one per frame
+            return;
+        }
+    }
 }
 
 void TestApp::frames(int count)

@@ -1,12 +1,14 @@
 #pragma once
 #include "ScreenReader.h"
 #include "app/GameApplication.h"
+#include "display/MyGraphics_render.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // The one application harness: the real game on SDL's dummy drivers, in a
 // real (invisible) window with its own renderer, driven the way a player
@@ -31,7 +33,11 @@ public:
     ScreenReader& screen() { return *reader_; }
     SDL_Renderer* renderer() { return renderer_; }
 
-    void frame() { app_->run_frame(); }
+    void frame();
+    // From now on every frame the game shows, redrawing only what changed,
+    // is compared pixel for pixel with the same frame drawn whole; the first
+    // difference fails the test and names the frame and the cell.
+    void compare_every_frame();
     void frames(int count);
     // Runs frames until the condition holds; false once the deadline passed.
     template <typename Condition> bool wait_for(Condition done, Uint32 deadline_ms = stage_ms)
@@ -103,7 +109,12 @@ public:
     ::testing::AssertionResult walk_to_menu();
 
 private:
+    void compare_with_whole_frame();
+    std::vector<Uint32> read_window();
+
     SDL_Renderer* renderer_ = nullptr;
+    std::unique_ptr<MyGraphics_render> whole_;
+    int compared_frames_ = 0;
     std::unique_ptr<GameApplication> app_;
     std::unique_ptr<ScreenReader> reader_;
 };

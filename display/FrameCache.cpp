@@ -1,0 +1,241 @@
+#include "display/FrameCache.h"
+
+namespace {
+
+constexpr std::uint64_t hash_start = 1469598103934665603ull;
+constexpr std::uint64_t hash_prime = 1099511628211ull;
+
+std::uint64_t mix(std::uint64_t hash, std::uint64_t value)
+{
+    return (hash ^ value) * hash_prime;
+}
+
+std::uint64_t rect_bits(SDL_Rect const& r)
+{
+    return (static_cast<std::uint64_t>(static_cast<std::uint16_t>(r.x)) << 48) |
+           (static_cast<std::uint64_t>(static_cast<std::uint16_t>(r.y)) << 32) |
+           (static_cast<std::uint64_t>(static_cast<std::uint16_t>(r.w)) << 16) | static_cast<std::uint16_t>(r.h);
+}
+
+// The window's own layout, so that blending into the kept frame rounds as
+// blending into the window does.
+Uint32 frame_format(SDL_Renderer* renderer)
+{
+    SDL_Window* window = SDL_RenderGetWindow(renderer);
+    const Uint32 format = window != nullptr ? SDL_GetWindowPixelFormat(window) : SDL_PIXELFORMAT_UNKNOWN;
+    return format == SDL_PIXELFORMAT_UNKNOWN ? SDL_PIXELFORMAT_ARGB8888 : format;
+}
+
+} // namespace
+
+FrameCache::FrameCache(SDL_Renderer* renderer) : renderer(renderer)
+{
+    commands.reserve(4096);
+}
+
+FrameCache::~FrameCache()
+{
+    if (target != nullptr) {
+        SDL_DestroyTexture(target);
+    }
+}
+
+void FrameCache::clear(SDL_Color colour)
+{
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer, &w, &h);
+    commands.push_back({nullptr, {}, {0, 0, w, h}, {colour.r, colour.g, colour.b, 255}, SDL_BLENDMODE_NONE, true});
+}
+
+void FrameCache::fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend)
+{
+    commands.push_back({nullptr, {}, rect, colour, blend, false});
+}
+
+void FrameCache::copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const* dst)
+{
+    SDL_Rect whole{0, 0, 0, 0};
+    if (dst == nullptr) {
+        SDL_GetRendererOutputSize(renderer, &whole.w, &whole.h);
+    }
+    commands.push_back(
+        {texture, src != nullptr ? *src : SDL_Rect{0, 0, 0, 0}, dst != nullptr ? *dst : whole, {}, SDL_BLENDMODE_BLEND,
+         false});
+}
+
+void FrameCache::present(int tile_size, SDL_Point tile_origin)
+{
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer, &w, &h);
+    // The rest of the program draws with the renderer's blend mode and
+    // colour as it left them.
+    SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
+    SDL_Color colour{};
+    SDL_GetRenderDrawBlendMode(renderer, &blend);
+    SDL_GetRenderDrawColor(renderer, &colour.r, &colour.g, &colour.b, &colour.a);
+
+    const bool kept = keep_target(w, h);
+    const int dirty = count_dirty_tiles(tile_size > 0 ? tile_size : 8, tile_origin);
+    if (!kept) {
+        draw_all();
+        SDL_RenderPresent(renderer);
+    } else if (dirty > 0) {
+        if (dirty * 2 > columns * rows) {
+            // Most of the picture changes: drawing it straight to the window
+            // is cheaper than drawing it into the frame and copying that.
+            draw_all();
+            target_stale = true;
+        } else {
+            SDL_SetRenderTarget(renderer, target);
+            if (target_stale) {
+                draw_all();
+            } else {
+                draw_dirty(tile_size, tile_origin);
+            }
+            SDL_SetRenderTarget(renderer, nullptr);
+            target_stale = false;
+            SDL_RenderCopy(renderer, target, nullptr, nullptr);
+        }
+        SDL_RenderPresent(renderer);
+    }
+    everything_dirty = false;
+    commands.clear();
+    SDL_SetRenderDrawBlendMode(renderer, blend);
+    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
+}
+
+bool FrameCache::keep_target(int w, int h)
+{
+    if (target != nullptr && w == width && h == height) {
+        return true;
+    }
+    if (target != nullptr) {
+        SDL_DestroyTexture(target);
+    }
+    width = w;
+    height = h;
+    target_stale = true;
+    everything_dirty = true;
+    target = w > 0 && h > 0 ? SDL_CreateTexture(renderer, frame_format(renderer), SDL_TEXTUREACCESS_TARGET, w, h)
+                            : nullptr;
+    if (target != nullptr) {
+        SDL_SetTextureBlendMode(target, SDL_BLENDMODE_NONE);
+    }
+    return target != nullptr;
+}
+
+int FrameCache::count_dirty_tiles(int tile_size, SDL_Point origin)
+{
+    const int new_columns = (width - origin.x + tile_size - 1) / tile_size;
+    const int new_rows = (height - origin.y + tile_size - 1) / tile_size;
+    if (new_columns != columns || new_rows != rows) {
+        everything_dirty = true;
+    }
+    columns = new_columns > 0 ? new_columns : 0;
+    rows = new_rows > 0 ? new_rows : 0;
+    tile_hashes.assign(static_cast<size_t>(columns) * rows, hash_start);
+
+    const SDL_Rect screen{0, 0, width, height};
+    for (Command const& c : commands) {
+        SDL_Rect area;
+        if (!SDL_IntersectRect(&c.dst, &screen, &area)) {
+            continue;
+        }
+        std::uint64_t hash = mix(hash_start, reinterpret_cast<std::uintptr_t>(c.texture));
+        hash = mix(hash, rect_bits(c.src));
+        hash = mix(hash, rect_bits(c.dst));
+        hash = mix(hash, (static_cast<std::uint64_t>(c.colour.r) << 24) | (c.colour.g << 16) | (c.colour.b << 8) |
+                             c.colour.a);
+        hash = mix(hash, (static_cast<std::uint64_t>(c.blend) << 1) | (c.is_clear ? 1u : 0u));
+        const int c0 = (area.x - origin.x) / tile_size;
+        const int c1 = (area.x + area.w - 1 - origin.x) / tile_size;
+        const int r0 = (area.y - origin.y) / tile_size;
+        const int r1 = (area.y + area.h - 1 - origin.y) / tile_size;
+        for (int row = r0; row <= r1 && row < rows; ++row) {
+            for (int column = c0; column <= c1 && column < columns; ++column) {
+                std::uint64_t& tile = tile_hashes[static_cast<size_t>(row) * columns + column];
+                tile = mix(tile, hash);
+            }
+        }
+    }
+
+    int dirty = 0;
+    if (everything_dirty || last_hashes.size() != tile_hashes.size()) {
+        dirty = columns * rows;
+    } else {
+        for (size_t i = 0; i < tile_hashes.size(); ++i) {
+            dirty += tile_hashes[i] != last_hashes[i] ? 1 : 0;
+        }
+    }
+    last_hashes.swap(tile_hashes);
+    return dirty;
+}
+
+void FrameCache::draw(Command const& c, bool clipped) const
+{
+    if (c.texture != nullptr) {
+        SDL_RenderCopy(renderer, c.texture, c.src.w != 0 ? &c.src : nullptr, &c.dst);
+        return;
+    }
+    SDL_SetRenderDrawColor(renderer, c.colour.r, c.colour.g, c.colour.b, c.colour.a);
+    if (c.is_clear && !clipped) {
+        SDL_RenderClear(renderer);
+        return;
+    }
+    // A clear ignores the clip, so within a clip it is an opaque fill.
+    SDL_SetRenderDrawBlendMode(renderer, c.blend);
+    SDL_RenderFillRect(renderer, &c.dst);
+}
+
+void FrameCache::draw_all() const
+{
+    for (Command const& c : commands) {
+        draw(c, false);
+    }
+}
+
+void FrameCache::draw_dirty(int tile_size, SDL_Point origin)
+{
+    // Runs of changed tiles along each row, joined with the run below
+    // when it spans the same columns.
+    dirty_rects.clear();
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns;) {
+            const size_t at = static_cast<size_t>(row) * columns + column;
+            if (last_hashes[at] == tile_hashes[at]) {
+                ++column;
+                continue;
+            }
+            int end = column + 1;
+            while (end < columns && last_hashes[static_cast<size_t>(row) * columns + end] !=
+                                        tile_hashes[static_cast<size_t>(row) * columns + end]) {
+                ++end;
+            }
+            const SDL_Rect run{origin.x + column * tile_size, origin.y + row * tile_size, (end - column) * tile_size,
+                               tile_size};
+            bool joined = false;
+            for (SDL_Rect& r : dirty_rects) {
+                if (r.x == run.x && r.w == run.w && r.y + r.h == run.y) {
+                    r.h += tile_size;
+                    joined = true;
+                    break;
+                }
+            }
+            if (!joined) {
+                dirty_rects.push_back(run);
+            }
+            column = end;
+        }
+    }
+    for (SDL_Rect const& r : dirty_rects) {
+        SDL_RenderSetClipRect(renderer, &r);
+        for (Command const& c : commands) {
+            if (SDL_HasIntersection(&c.dst, &r)) {
+                draw(c, true);
+            }
+        }
+    }
+    SDL_RenderSetClipRect(renderer, nullptr);
+}
