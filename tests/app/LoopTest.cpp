@@ -89,6 +89,23 @@ TEST(GameKeysTest, F5OrMinimisingFreezesTheGameAndOnlyF5ResumesIt)
     EXPECT_TRUE(test.app().quit_requested()) << "Escape quits, even paused";
 }
 
+TEST(WindowEventsTest, AnUnchangedFrameIsNotDrawnAgainButAnExposedWindowIs)
+{
+    TestApp test;
+    test.wait_ms(1700);
+    ASSERT_TRUE(test.tap_until(SDLK_RETURN, [&] { return test.key_page_shown(); }));
+    test.frames(5);
+    // The window system loses the picture, as when another window covered it.
+    SDL_FillRect(SDL_GetWindowSurface(GetGameWindow()), nullptr, 0);
+    test.frame();
+    EXPECT_FALSE(test.key_page_shown()) << "a frame that changed nothing was drawn again";
+    SDL_Event exposed{SDL_WINDOWEVENT};
+    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+    SDL_PushEvent(&exposed);
+    test.frame();
+    EXPECT_TRUE(test.key_page_shown()) << "the exposed window was not shown again";
+}
+
 // The overlay's text on line 0, white on blue, up to the first cell that is not.
 std::string overlay_text(TestApp& test)
 {
