@@ -59,9 +59,12 @@ void FrameCache::copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const*
     if (dst == nullptr) {
         SDL_GetRendererOutputSize(renderer, &whole.w, &whole.h);
     }
-    commands.push_back(
-        {texture, src != nullptr ? *src : SDL_Rect{0, 0, 0, 0}, dst != nullptr ? *dst : whole, {}, SDL_BLENDMODE_BLEND,
-         false});
+    commands.push_back({texture,
+                        src != nullptr ? *src : SDL_Rect{0, 0, 0, 0},
+                        dst != nullptr ? *dst : whole,
+                        {},
+                        SDL_BLENDMODE_BLEND,
+                        false});
 }
 
 void FrameCache::present(int tile_size, SDL_Point tile_origin)
@@ -118,8 +121,8 @@ bool FrameCache::keep_target(int w, int h)
     height = h;
     target_stale = true;
     everything_dirty = true;
-    target = w > 0 && h > 0 ? SDL_CreateTexture(renderer, frame_format(renderer), SDL_TEXTUREACCESS_TARGET, w, h)
-                            : nullptr;
+    target =
+        w > 0 && h > 0 ? SDL_CreateTexture(renderer, frame_format(renderer), SDL_TEXTUREACCESS_TARGET, w, h) : nullptr;
     if (target != nullptr) {
         SDL_SetTextureBlendMode(target, SDL_BLENDMODE_NONE);
     }

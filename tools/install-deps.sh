@@ -2,7 +2,8 @@
 # Installs what building, running and testing the game need on Debian,
 # skipping what is already there.
 set -euo pipefail
-packages=(cmake g++ make clang-format libsdl2-dev googletest libgtest-dev libbenchmark-dev)
+# xvfb, xauth and Mesa's drivers let one road of the tests run on OpenGL.
+packages=(cmake g++ make clang-format libsdl2-dev googletest libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

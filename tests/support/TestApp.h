@@ -110,11 +110,14 @@ public:
 
 private:
     void compare_with_whole_frame();
-    std::vector<Uint32> read_window();
+    std::vector<Uint32> read_window(int& width, int& height);
 
     SDL_Renderer* renderer_ = nullptr;
     std::unique_ptr<MyGraphics_render> whole_;
     int compared_frames_ = 0;
+    int last_width_ = 0;
+    int last_height_ = 0;
+    int frames_at_size_ = 0;
     std::unique_ptr<GameApplication> app_;
     std::unique_ptr<ScreenReader> reader_;
 };
