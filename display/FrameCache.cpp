@@ -22,8 +22,8 @@ std::uint64_t rect_bits(SDL_Rect const& r)
 Uint32 frame_format(SDL_Renderer* renderer)
 {
     SDL_Window* window = SDL_RenderGetWindow(renderer);
-    const Uint32 format = window != nullptr ? SDL_GetWindowPixelFormat(window) : SDL_PIXELFORMAT_UNKNOWN;
-    return format == SDL_PIXELFORMAT_UNKNOWN ? SDL_PIXELFORMAT_ARGB8888 : format;
+    const Uint32 format = window != nullptr ? SDL_GetWindowPixelFormat(window) : Uint32{SDL_PIXELFORMAT_UNKNOWN};
+    return format == SDL_PIXELFORMAT_UNKNOWN ? Uint32{SDL_PIXELFORMAT_ARGB8888} : format;
 }
 
 } // namespace
