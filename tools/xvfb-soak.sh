@@ -55,12 +55,22 @@ echo "soak: rss after the F4 round $(rss_kb) kB"
 go_to_demo
 echo "soak: a demo runs; rss $(rss_kb) kB"
 
-# What the screen shows, in one word, for the samples.
+# What the screen shows, in one word, for the samples. The attract loop shows
+# the menu too, flashing D=Demo: only a panel that stands still is idle.
 screen_word() {
-  local cells
-  cells=$(probe cell:1:0 cell:23:0 cell:3:22 cell:3:30 cell:19:22 cell:19:30)
-  case "$cells" in
-  "Y Y W W W W") echo menu ;;
+  local checks=(cell:1:0 cell:23:0 cell:3:22 cell:3:30 cell:19:22 cell:19:30 rows:3:19)
+  local first second
+  first=$(probe "${checks[@]}")
+  case "$first" in
+  "Y Y W W W W "*)
+    sleep 0.5
+    second=$(probe "${checks[@]}")
+    if [ "$first" = "$second" ]; then
+      echo idle-menu
+    else
+      echo menu
+    fi
+    ;;
   "Y Y "*) echo maze ;;
   *) echo other ;;
   esac
@@ -78,8 +88,9 @@ for elapsed in $(seq "$sample_s" "$sample_s" "$seconds"); do
   kb=$(rss_kb)
   word=$(screen_word)
   note=""
-  # The attract loop shows the menu only for a few seconds between demos.
-  if [ "$word" = menu ] && [ "$previous_word" = menu ]; then
+  # A key during the attract loop's flash would stop it: only an idle menu,
+  # twice running, gets a D.
+  if [ "$word" = idle-menu ] && [ "$previous_word" = idle-menu ]; then
     press d
     note=" (idle menu: pressed D)"
   fi
