@@ -26,9 +26,16 @@ Uint32 frame_format(SDL_Renderer* renderer)
     return format == SDL_PIXELFORMAT_UNKNOWN ? Uint32{SDL_PIXELFORMAT_ARGB8888} : format;
 }
 
+bool draws_geometry_like_copies(SDL_Renderer* renderer)
+{
+    SDL_RendererInfo info;
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) == 0;
+}
+
 } // namespace
 
-FrameCache::FrameCache(SDL_Renderer* renderer) : renderer(renderer)
+FrameCache::FrameCache(SDL_Renderer* renderer)
+    : renderer(renderer), batched(draws_geometry_like_copies(renderer)), batches(renderer)
 {
     commands.reserve(4096);
 }
@@ -67,7 +74,7 @@ void FrameCache::copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const*
                         false});
 }
 
-void FrameCache::present(int tile_size, SDL_Point tile_origin)
+void FrameCache::present(int size, SDL_Point origin)
 {
     int w = 0;
     int h = 0;
@@ -80,7 +87,9 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
     SDL_GetRenderDrawColor(renderer, &colour.r, &colour.g, &colour.b, &colour.a);
 
     const bool kept = keep_target(w, h);
-    const int dirty = count_dirty_tiles(tile_size > 0 ? tile_size : 8, tile_origin);
+    tile_size = size > 0 ? size : 8;
+    tile_origin = origin;
+    const int dirty = count_dirty_tiles();
     if (!kept) {
         draw_all();
         SDL_RenderPresent(renderer);
@@ -95,7 +104,7 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
             if (target_stale) {
                 draw_all();
             } else {
-                draw_dirty(tile_size, tile_origin);
+                draw_dirty();
             }
             SDL_SetRenderTarget(renderer, nullptr);
             target_stale = false;
@@ -129,10 +138,10 @@ bool FrameCache::keep_target(int w, int h)
     return target != nullptr;
 }
 
-int FrameCache::count_dirty_tiles(int tile_size, SDL_Point origin)
+int FrameCache::count_dirty_tiles()
 {
-    const int new_columns = (width - origin.x + tile_size - 1) / tile_size;
-    const int new_rows = (height - origin.y + tile_size - 1) / tile_size;
+    const int new_columns = (width - tile_origin.x + tile_size - 1) / tile_size;
+    const int new_rows = (height - tile_origin.y + tile_size - 1) / tile_size;
     if (new_columns != columns || new_rows != rows) {
         everything_dirty = true;
     }
@@ -152,10 +161,10 @@ int FrameCache::count_dirty_tiles(int tile_size, SDL_Point origin)
         hash = mix(hash, (static_cast<std::uint64_t>(c.colour.r) << 24) | (c.colour.g << 16) | (c.colour.b << 8) |
                              c.colour.a);
         hash = mix(hash, (static_cast<std::uint64_t>(c.blend) << 1) | (c.is_clear ? 1u : 0u));
-        const int c0 = (area.x - origin.x) / tile_size;
-        const int c1 = (area.x + area.w - 1 - origin.x) / tile_size;
-        const int r0 = (area.y - origin.y) / tile_size;
-        const int r1 = (area.y + area.h - 1 - origin.y) / tile_size;
+        const int c0 = (area.x - tile_origin.x) / tile_size;
+        const int c1 = (area.x + area.w - 1 - tile_origin.x) / tile_size;
+        const int r0 = (area.y - tile_origin.y) / tile_size;
+        const int r1 = (area.y + area.h - 1 - tile_origin.y) / tile_size;
         for (int row = r0; row <= r1 && row < rows; ++row) {
             for (int column = c0; column <= c1 && column < columns; ++column) {
                 std::uint64_t& tile = tile_hashes[static_cast<size_t>(row) * columns + column];
@@ -176,8 +185,18 @@ int FrameCache::count_dirty_tiles(int tile_size, SDL_Point origin)
     return dirty;
 }
 
-void FrameCache::draw(Command const& c, bool clipped) const
+void FrameCache::draw(Command const& c, bool clipped)
 {
+    if (batched) {
+        if (c.texture != nullptr) {
+            batches.copy(c.texture, c.src.w != 0 ? &c.src : nullptr, c.dst);
+        } else if (c.is_clear && !clipped) {
+            batches.clear(c.colour);
+        } else {
+            batches.fill(c.dst, c.colour, c.blend);
+        }
+        return;
+    }
     if (c.texture != nullptr) {
         SDL_RenderCopy(renderer, c.texture, c.src.w != 0 ? &c.src : nullptr, &c.dst);
         return;
@@ -192,14 +211,24 @@ void FrameCache::draw(Command const& c, bool clipped) const
     SDL_RenderFillRect(renderer, &c.dst);
 }
 
-void FrameCache::draw_all() const
+void FrameCache::draw_commands(SDL_Rect const* clip)
 {
-    for (Command const& c : commands) {
-        draw(c, false);
+    SDL_RenderSetClipRect(renderer, clip);
+    if (batched) {
+        batches.begin(tile_size, tile_origin, columns, rows);
     }
+    for (Command const& c : commands) {
+        if (clip == nullptr || SDL_HasIntersection(&c.dst, clip)) {
+            draw(c, clip != nullptr);
+        }
+    }
+    if (batched) {
+        batches.draw();
+    }
+    SDL_RenderSetClipRect(renderer, nullptr);
 }
 
-void FrameCache::draw_dirty(int tile_size, SDL_Point origin)
+void FrameCache::draw_dirty()
 {
     // Runs of changed tiles along each row, joined with the run below
     // when it spans the same columns.
@@ -216,8 +245,8 @@ void FrameCache::draw_dirty(int tile_size, SDL_Point origin)
                                         tile_hashes[static_cast<size_t>(row) * columns + end]) {
                 ++end;
             }
-            const SDL_Rect run{origin.x + column * tile_size, origin.y + row * tile_size, (end - column) * tile_size,
-                               tile_size};
+            const SDL_Rect run{tile_origin.x + column * tile_size, tile_origin.y + row * tile_size,
+                               (end - column) * tile_size, tile_size};
             bool joined = false;
             for (SDL_Rect& r : dirty_rects) {
                 if (r.x == run.x && r.w == run.w && r.y + r.h == run.y) {
@@ -233,12 +262,6 @@ void FrameCache::draw_dirty(int tile_size, SDL_Point origin)
         }
     }
     for (SDL_Rect const& r : dirty_rects) {
-        SDL_RenderSetClipRect(renderer, &r);
-        for (Command const& c : commands) {
-            if (SDL_HasIntersection(&c.dst, &r)) {
-                draw(c, true);
-            }
-        }
+        draw_commands(&r);
     }
-    SDL_RenderSetClipRect(renderer, nullptr);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "display/DrawBatches.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -38,13 +40,18 @@ private:
     };
 
     bool keep_target(int width, int height);
-    int count_dirty_tiles(int tile_size, SDL_Point origin);
-    void draw(Command const& command, bool clipped) const;
-    void draw_all() const;
-    void draw_dirty(int tile_size, SDL_Point origin);
+    int count_dirty_tiles();
+    void draw(Command const& command, bool clipped);
+    // Draws the commands that reach into clip (all of them without one).
+    void draw_commands(SDL_Rect const* clip);
+    void draw_all() { draw_commands(nullptr); }
+    void draw_dirty();
     void show_target();
 
     SDL_Renderer* renderer;
+    // The software renderer pays little per call but draws geometry its own way.
+    bool batched;
+    DrawBatches batches;
     SDL_Texture* target = nullptr;
     int width = 0;
     int height = 0;
@@ -56,4 +63,6 @@ private:
     std::vector<SDL_Rect> dirty_rects;
     int columns = 0;
     int rows = 0;
+    int tile_size = 8;
+    SDL_Point tile_origin{0, 0};
 };
