@@ -56,8 +56,7 @@ DrawBatches::Batch& DrawBatches::batch_for(SDL_Texture* texture, SDL_BlendMode b
     return batches[static_cast<size_t>(chosen)];
 }
 
-void DrawBatches::add_quad(Batch& batch, SDL_Rect const& dst, SDL_Color colour, float u0, float v0, float u1,
-                           float v1)
+void DrawBatches::add_quad(Batch& batch, SDL_Rect const& dst, SDL_Color colour, float u0, float v0, float u1, float v1)
 {
     const float x0 = static_cast<float>(dst.x);
     const float y0 = static_cast<float>(dst.y);
@@ -118,8 +117,8 @@ void DrawBatches::draw()
             // Untextured geometry blends as the renderer's draw blend mode says.
             SDL_SetRenderDrawBlendMode(renderer, b.blend);
         }
-        SDL_RenderGeometry(renderer, b.texture, b.vertices.data(), static_cast<int>(b.vertices.size()),
-                           indices.data(), quads * 6);
+        SDL_RenderGeometry(renderer, b.texture, b.vertices.data(), static_cast<int>(b.vertices.size()), indices.data(),
+                           quads * 6);
     }
     used = 0;
 }
