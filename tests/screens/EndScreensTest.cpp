@@ -30,6 +30,7 @@ int start_game(TestApp& game)
 TEST(EndScreensTest, EatingTheLastFoodGivesTheBonusTenLasersAndAFullMaze)
 {
     TestApp game;
+    game.compare_every_frame();
     const int full = start_game(game);
     eat_food(game.app().get_maze(), true);
 

@@ -2,6 +2,7 @@
 // blue screen and rises with the credits; a click then opens the key page,
 // whose prompt blinks.
 #include "display/Window.h"
+#include "screens/SpecialStates.h"
 #include "support/TestApp.h"
 #include "support/TestSupport.h"
 
@@ -45,6 +46,7 @@ Extent picture_shown(TestApp& game)
 TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
 {
     TestApp game;
+    game.compare_every_frame();
     game.frame();
     const int width = current_print_area_width();
     Extent picture = picture_shown(game);
@@ -69,6 +71,12 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     })) << "the picture never rose";
     EXPECT_GE(SDL_GetTicks() - start, 250u) << "too fast to read the credits";
     EXPECT_TRUE(std::abs(picture.left - width / 4) <= 1) << "it stays the same size as it rises";
+
+    // On through the credits and the tape-loading picture, two seconds a step.
+    for (int step = 0; step < 15; ++step) {
+        game.app().get_current_state()->update(2.0, game.app().get_sound_manager(), game.app());
+        game.frames(4);
+    }
 
     game.click_cell(12, 16);
     ASSERT_TRUE(game.key_page_shown());
