@@ -14,8 +14,7 @@ void DrawBatches::begin(int tile, SDL_Point start, int across, int down)
     used = 0;
 }
 
-DrawBatches::Batch& DrawBatches::batch_for(SDL_Texture* texture, SDL_BlendMode blend, bool is_clear,
-                                           SDL_Rect const& area)
+DrawBatches::Batch& DrawBatches::batch_for(Kind kind, SDL_Texture* texture, SDL_BlendMode blend, SDL_Rect const& area)
 {
     const int c0 = std::clamp((area.x - origin.x) / tile_size, 0, columns - 1);
     const int c1 = std::clamp((area.x + area.w - 1 - origin.x) / tile_size, 0, columns - 1);
@@ -28,10 +27,10 @@ DrawBatches::Batch& DrawBatches::batch_for(SDL_Texture* texture, SDL_BlendMode b
         }
     }
     int chosen = -1;
-    if (!is_clear) {
+    if (kind == Kind::geometry) {
         for (int i = static_cast<int>(used) - 1; i >= std::max(latest, 0); --i) {
             const Batch& b = batches[static_cast<size_t>(i)];
-            if (!b.is_clear && b.texture == texture && b.blend == blend) {
+            if (b.kind == Kind::geometry && b.texture == texture && b.blend == blend) {
                 chosen = i;
                 break;
             }
@@ -42,9 +41,9 @@ DrawBatches::Batch& DrawBatches::batch_for(SDL_Texture* texture, SDL_BlendMode b
             batches.push_back(Batch{});
         }
         Batch& fresh = batches[used];
+        fresh.kind = kind;
         fresh.texture = texture;
         fresh.blend = blend;
-        fresh.is_clear = is_clear;
         fresh.vertices.clear();
         chosen = static_cast<int>(used++);
     }
@@ -72,7 +71,7 @@ void DrawBatches::add_quad(Batch& batch, SDL_Rect const& dst, SDL_Color colour, 
 
 void DrawBatches::fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend)
 {
-    add_quad(batch_for(nullptr, blend, false, rect), rect, colour, 0.0f, 0.0f, 0.0f, 0.0f);
+    add_quad(batch_for(Kind::geometry, nullptr, blend, rect), rect, colour, 0.0f, 0.0f, 0.0f, 0.0f);
 }
 
 void DrawBatches::copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const& dst)
@@ -84,9 +83,18 @@ void DrawBatches::copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const
     }
     const SDL_Rect whole{0, 0, w, h};
     const SDL_Rect& s = src != nullptr ? *src : whole;
+    if (s.w <= 0 || s.h <= 0 || dst.w % s.w != 0 || dst.h % s.h != 0) {
+        // Between whole-number scales a pixel centre can fall on the edge of
+        // a texel, where the driver's rounding depends on how the triangles
+        // were set up: such a copy is drawn as a copy.
+        Batch& single = batch_for(Kind::copy, texture, SDL_BLENDMODE_BLEND, dst);
+        single.src = s;
+        single.dst = dst;
+        return;
+    }
     const float fw = static_cast<float>(w);
     const float fh = static_cast<float>(h);
-    add_quad(batch_for(texture, SDL_BLENDMODE_BLEND, false, dst), dst, SDL_Color{255, 255, 255, 255},
+    add_quad(batch_for(Kind::geometry, texture, SDL_BLENDMODE_BLEND, dst), dst, SDL_Color{255, 255, 255, 255},
              static_cast<float>(s.x) / fw, static_cast<float>(s.y) / fh, static_cast<float>(s.x + s.w) / fw,
              static_cast<float>(s.y + s.h) / fh);
 }
@@ -94,16 +102,20 @@ void DrawBatches::copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const
 void DrawBatches::clear(SDL_Color colour)
 {
     const SDL_Rect everywhere{origin.x, origin.y, columns * tile_size, rows * tile_size};
-    batch_for(nullptr, SDL_BLENDMODE_NONE, true, everywhere).clear_colour = colour;
+    batch_for(Kind::clear, nullptr, SDL_BLENDMODE_NONE, everywhere).clear_colour = colour;
 }
 
 void DrawBatches::draw()
 {
     for (size_t i = 0; i < used; ++i) {
         Batch& b = batches[i];
-        if (b.is_clear) {
+        if (b.kind == Kind::clear) {
             SDL_SetRenderDrawColor(renderer, b.clear_colour.r, b.clear_colour.g, b.clear_colour.b, 255);
             SDL_RenderClear(renderer);
+            continue;
+        }
+        if (b.kind == Kind::copy) {
+            SDL_RenderCopy(renderer, b.texture, &b.src, &b.dst);
             continue;
         }
         const int quads = static_cast<int>(b.vertices.size() / 4);

@@ -21,15 +21,20 @@ public:
     void draw();
 
 private:
+    // Geometry gathers quads; a clear and a copy at a scale that is not a
+    // whole number stand alone.
+    enum class Kind { geometry, clear, copy };
     struct Batch {
+        Kind kind;
         SDL_Texture* texture;
         SDL_BlendMode blend;
-        bool is_clear;
         SDL_Color clear_colour;
+        SDL_Rect src;
+        SDL_Rect dst;
         std::vector<SDL_Vertex> vertices;
     };
 
-    Batch& batch_for(SDL_Texture* texture, SDL_BlendMode blend, bool is_clear, SDL_Rect const& area);
+    Batch& batch_for(Kind kind, SDL_Texture* texture, SDL_BlendMode blend, SDL_Rect const& area);
     static void add_quad(Batch& batch, SDL_Rect const& dst, SDL_Color colour, float u0, float v0, float u1, float v1);
 
     SDL_Renderer* renderer;

@@ -1,5 +1,7 @@
 #include "display/FrameCache.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint64_t hash_start = 1469598103934665603ull;
@@ -89,7 +91,13 @@ void FrameCache::present(int size, SDL_Point origin)
     const bool kept = keep_target(w, h);
     tile_size = size > 0 ? size : 8;
     tile_origin = origin;
-    const int dirty = count_dirty_tiles();
+    int dirty = count_dirty_tiles();
+    if (dirty > 0 && frame_has_uneven_copy()) {
+        // A scaled copy can land a pixel differently when clipped (software)
+        // or drawn into the kept frame (GL, which draws that upside down):
+        // such a frame goes whole and straight to the window.
+        dirty = columns * rows;
+    }
     if (!kept) {
         draw_all();
         SDL_RenderPresent(renderer);
@@ -183,6 +191,25 @@ int FrameCache::count_dirty_tiles()
     }
     last_hashes.swap(tile_hashes);
     return dirty;
+}
+
+bool FrameCache::frame_has_uneven_copy() const
+{
+    const SDL_Rect screen{0, 0, width, height};
+    for (Command const& c : commands) {
+        int w = c.src.w;
+        int h = c.src.h;
+        if (c.texture == nullptr || !SDL_HasIntersection(&c.dst, &screen) ||
+            (w == 0 && SDL_QueryTexture(c.texture, nullptr, nullptr, &w, &h) != 0) || w <= 0 || h <= 0) {
+            continue;
+        }
+        const bool same_size = c.dst.w == w && c.dst.h == h;
+        const bool whole_scale = c.dst.w % w == 0 && c.dst.h % h == 0;
+        if (batched ? !whole_scale : !same_size) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void FrameCache::draw(Command const& c, bool clipped)

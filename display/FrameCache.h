@@ -41,6 +41,8 @@ private:
 
     bool keep_target(int width, int height);
     int count_dirty_tiles();
+    // A copy the renderer may sample differently in the kept frame.
+    bool frame_has_uneven_copy() const;
     void draw(Command const& command, bool clipped);
     // Draws the commands that reach into clip (all of them without one).
     void draw_commands(SDL_Rect const* clip);
