@@ -288,6 +288,12 @@ void FrameCache::draw_dirty()
             column = end;
         }
     }
+    // Each rectangle walks the whole frame's drawing: past a few dozen,
+    // one pass over all of it costs less.
+    if (dirty_rects.size() > 32) {
+        draw_all();
+        return;
+    }
     for (SDL_Rect const& r : dirty_rects) {
         draw_commands(&r);
     }
