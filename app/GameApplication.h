@@ -1,6 +1,6 @@
 #pragma once
 #include "app/ScrollText.h"
-#include "app/Timers.h"
+#include "base/Timers.h"
 #include "display/Colours.h"
 #include "sound/MySoundManager.h"
 #include "world/CurrentMaze.h"

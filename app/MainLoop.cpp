@@ -1,6 +1,6 @@
 #include "app/GameApplication.h"
 
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 #include "debug/Debug.h"
 #include "display/MyGraphics_record.h"
 #include "display/MyGraphics_render.h"

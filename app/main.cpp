@@ -1,5 +1,5 @@
 #include "app/GameApplication.h"
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 #include "display/BitmapFile.h"
 #include "display/Window.h"
 

@@ -1,5 +1,5 @@
-#include "app/PixelAccess.h"
-#include "app/Utilities.h"
+#include "base/PixelAccess.h"
+#include "base/Utilities.h"
 #include "display/BitmapFile.h"
 #include "display/MyGraphics_render.h"
 

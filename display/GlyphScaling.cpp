@@ -1,4 +1,4 @@
-#include "app/PixelAccess.h"
+#include "base/PixelAccess.h"
 #include "display/MyGraphics_render.h"
 #include "display/Window.h"
 

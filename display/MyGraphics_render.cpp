@@ -1,6 +1,6 @@
 #include "display/MyGraphics_render.h"
 
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 #include "display/Window.h"
 
 namespace {

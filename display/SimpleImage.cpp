@@ -1,6 +1,6 @@
 #include "display/SimpleImage.h"
 
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 #include "display/BitmapFile.h"
 #include "display/Window.h"
 

@@ -1,6 +1,6 @@
 #include "display/Window.h"
 
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Timers.h"
+#include "base/Timers.h"
 #include "screens/FlashingColourText.h"
 #include "screens/SpecialStates.h"
 

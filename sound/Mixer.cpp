@@ -1,6 +1,6 @@
 #include "sound/Mixer.h"
 
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 
 #include <cstring>
 

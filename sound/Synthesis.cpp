@@ -1,6 +1,6 @@
 #include "sound/Synthesis.h"
 
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 #include "sound/Mixer.h"
 
 #include <cstring>

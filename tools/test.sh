@@ -8,6 +8,7 @@ tools/install-deps.sh
 jobs=${JOBS:-2}
 
 tools/format.sh --check
+tools/check-floors.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKWORBLE_WERROR=ON
 cmake --build build -j"$jobs"

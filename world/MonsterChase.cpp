@@ -1,4 +1,4 @@
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 #include "world/CurrentMaze.h"
 #include "world/Monster.h"
 #include "world/MonsterManager.h"

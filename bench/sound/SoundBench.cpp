@@ -1,4 +1,4 @@
-// Benchmarks for sound/ (Parts 5.1, 5.2). Run from the build folder, where
+// Benchmarks for sound/. Run from the build folder, where
 // Explosion_Crunch.wav is. SDL's dummy audio driver is used unless
 // SDL_AUDIODRIVER says otherwise.
 //   BM_BuildSoundTable: the whole table at start-up (goal: under 25 ms).

@@ -1,5 +1,5 @@
 // Timers set a flag on SDL's timer thread that the loop polls: so do these tests.
-#include "app/Timers.h"
+#include "base/Timers.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

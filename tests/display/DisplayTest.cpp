@@ -1,6 +1,6 @@
 // What the display draws, read back pixel by pixel from a software renderer
 // and compared with the real generated glyph bitmaps; and where it draws.
-#include "app/PixelAccess.h"
+#include "base/PixelAccess.h"
 #include "display/MyGraphics_record.h"
 #include "display/TextPrinting.h"
 #include "display/Window.h"

@@ -1,4 +1,4 @@
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 
 #include <SDL.h>
 #include <cstdio>

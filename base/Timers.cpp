@@ -1,6 +1,6 @@
-#include "app/Timers.h"
+#include "base/Timers.h"
 
-#include "app/Utilities.h"
+#include "base/Utilities.h"
 
 #include <mutex>
 #include <unordered_map>

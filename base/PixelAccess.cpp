@@ -1,4 +1,4 @@
-#include "app/PixelAccess.h"
+#include "base/PixelAccess.h"
 
 namespace {
 Uint8* pixel_address(const SDL_Surface* surface, int x, int y)
