@@ -17,9 +17,10 @@
 // is what the last presented frame shows.
 class TestApp {
 public:
-    // Sounds and animations run in real time; only a failing stage waits this
-    // long, so it is generous enough for a sanitized build on a busy machine.
-    static constexpr Uint32 stage_ms = 20000;
+    // Sounds and animations run in real time, and some steps go one a frame;
+    // only a failing stage waits this long, so it allows for a sanitized build,
+    // or llvmpipe with every frame drawn twice, on a busy machine.
+    static constexpr Uint32 stage_ms = 60000;
 
     // start: as main() starts it (glyphs loaded, timers running, title shown);
     // otherwise the objects stand ready for explicit ticks. The random
