@@ -149,6 +149,8 @@ private:
     void mouse_event(SDL_Event const& event);
     void window_event(SDL_WindowEvent const& window);
     void forget_key(int key);
+    // A game coming into play while no one is at the window starts paused.
+    void pause_if_unfocused();
     // Sends the pad's key through the keyboard's handling; `source` is the
     // button or stick direction, so a release sends the key its press sent.
     void pad_key(SDL_JoystickID id, int source, SDL_Keycode key, bool pressed);
@@ -175,6 +177,8 @@ private:
     int action_bits = 0;
     bool game_running = false;
     bool paused = false;
+    // Whether the window has the keyboard focus, as its events last said.
+    bool window_focused = true;
     bool demo_mode = false;
     char maze_letter = 'A';
     int tempo = 5;

@@ -24,7 +24,15 @@ void GameApplication::start_game(bool demo)
     game_running = true;
     player_timer.start_time(calculate_player_tempo_time());
     chaser_timer.start_time(calculate_monster_tempo_time());
+    pause_if_unfocused();
     change_game_state(new NullSpecialState(), true);
+}
+
+void GameApplication::pause_if_unfocused()
+{
+    if (!demo_mode && !window_focused) {
+        paused = true;
+    }
 }
 
 void GameApplication::end_game()
@@ -68,6 +76,7 @@ void GameApplication::finished_maze_restart()
     player->reset_position();
     monsters.init(&maze, player.get());
     game_running = true;
+    pause_if_unfocused();
     change_game_state(new NullSpecialState(), true);
 }
 

@@ -1,5 +1,9 @@
 #include "app/GameApplication.h"
 
+#include "screens/EndGameSpecialState.h"
+#include "screens/LevelClearSpecialState.h"
+#include "screens/MazeEditor.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,9 +14,26 @@ namespace {
 constexpr int stick_press = 16384;
 constexpr int stick_release = 8192;
 
-// The key a button stands for. Between games Start and A play and Y starts a
-// demo; every other button is still a key for the title and instruction pages.
-SDL_Keycode button_key(int button, bool in_game)
+enum class PadPlace { between_games, in_game, end_screen, editor };
+
+PadPlace pad_place(SpecialStates* state, bool game_running)
+{
+    if (dynamic_cast<MazeEditor*>(state) != nullptr) {
+        return PadPlace::editor;
+    }
+    if (dynamic_cast<EndGameSpecialState*>(state) != nullptr ||
+        dynamic_cast<LevelClearSpecialState*>(state) != nullptr) {
+        return PadPlace::end_screen;
+    }
+    return game_running ? PadPlace::in_game : PadPlace::between_games;
+}
+
+// The key a button stands for. The d-pad is the cursor keys everywhere.
+// Between games Start and A play and Y starts a demo; every other button is
+// still a key for the title and instruction pages. In the editor the buttons
+// are its keys, whatever runs behind it. On an end screen Start does nothing:
+// a press to get past it must not pause the next game.
+SDL_Keycode button_key(int button, PadPlace place)
 {
     switch (button) {
     case SDL_CONTROLLER_BUTTON_DPAD_UP:
@@ -23,19 +44,25 @@ SDL_Keycode button_key(int button, bool in_game)
         return SDLK_LEFT;
     case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
         return SDLK_RIGHT;
-    case SDL_CONTROLLER_BUTTON_A:
-        return in_game ? SDLK_SPACE : SDLK_p;
-    case SDL_CONTROLLER_BUTTON_B:
-        return in_game ? SDLK_SPACE : SDLK_RETURN;
-    case SDL_CONTROLLER_BUTTON_START:
-        return in_game ? SDLK_F5 : SDLK_p;
-    case SDL_CONTROLLER_BUTTON_BACK:
-        return in_game ? SDLK_x : SDLK_RETURN;
-    case SDL_CONTROLLER_BUTTON_Y:
-        return in_game ? SDLK_UNKNOWN : SDLK_d;
     default:
-        return in_game ? SDLK_UNKNOWN : SDLK_RETURN;
+        break;
     }
+    const bool a = button == SDL_CONTROLLER_BUTTON_A;
+    const bool start = button == SDL_CONTROLLER_BUTTON_START;
+    const bool back = button == SDL_CONTROLLER_BUTTON_BACK;
+    switch (place) {
+    case PadPlace::between_games:
+        return a || start ? SDLK_p : button == SDL_CONTROLLER_BUTTON_Y ? SDLK_d : SDLK_RETURN;
+    case PadPlace::editor:
+        return a ? SDLK_SPACE : start ? SDLK_p : back ? SDLK_x : SDLK_UNKNOWN;
+    case PadPlace::in_game:
+    case PadPlace::end_screen:
+        if (a || button == SDL_CONTROLLER_BUTTON_B) {
+            return SDLK_SPACE;
+        }
+        return start && place == PadPlace::in_game ? SDLK_F5 : back ? SDLK_x : SDLK_UNKNOWN;
+    }
+    return SDLK_UNKNOWN;
 }
 
 } // namespace
@@ -94,7 +121,8 @@ void GameApplication::close_pad(SDL_JoystickID id)
 void GameApplication::pad_button(SDL_ControllerButtonEvent const& button)
 {
     const bool pressed = button.type == SDL_CONTROLLERBUTTONDOWN;
-    pad_key(button.which, button.button, pressed ? button_key(button.button, game_running) : SDLK_UNKNOWN, pressed);
+    pad_key(button.which, button.button,
+            pressed ? button_key(button.button, pad_place(current_state.get(), game_running)) : SDLK_UNKNOWN, pressed);
 }
 
 void GameApplication::pad_axis(SDL_ControllerAxisEvent const& axis)

@@ -54,7 +54,9 @@ void GameApplication::run_frame()
     current_state->update(dt, sound_manager, *this);
     banner.update(dt);
 
-    if (game_running && !paused) {
+    // A game behind the editor waits for its designer: nothing but x ends it.
+    const bool frozen = dynamic_cast<MazeEditor*>(current_state.get()) != nullptr;
+    if (game_running && !paused && !frozen) {
         delete_objects();
         run_objects(dt);
         if (player_timer.expired()) {
@@ -207,6 +209,10 @@ void GameApplication::window_event(SDL_WindowEvent const& window)
     const bool in_play = game_running && !demo_mode && dynamic_cast<NullSpecialState*>(current_state.get()) != nullptr;
     if (window.event == SDL_WINDOWEVENT_FOCUS_LOST && in_play) {
         paused = true;
+    }
+    // Kept from the events: SDL's own focus flag is never set on some drivers.
+    if (window.event == SDL_WINDOWEVENT_FOCUS_LOST || window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        window_focused = window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
     }
 }
 

@@ -39,7 +39,8 @@ void GameApplication::print_selection_line(MyGraphics& g)
     g.set_bg_colour(BRIGHT_YELLOW);
     g.set_fg_colour(BLACK);
     print_string(g, 1, 0, " MAZE");
-    g.print(BLACK, BRIGHT_WHITE, maze_letter);
+    // An edited grid in play is none of the lettered mazes.
+    g.print(BLACK, BRIGHT_WHITE, play_tested ? '-' : maze_letter);
     print_string(g, "  TEMPO");
     print_value(g, tempo);
     print_string(g, "  GRADE");

@@ -146,14 +146,14 @@ bool MazeEditor::mouse_down(int x, int y)
     int screen_line = y_to_line(y);
     int screen_column = x_to_column(x);
     problem.clear();
-    if ((screen_line == SAVE_FIRST_LINE || screen_line == SAVE_LAST_LINE) && screen_column >= SAVE_FIRST_COLUMN) {
-        // Only a file really written earns the highlight; the cursor stays in the grid.
-        save_countdown = save() ? SAVE_HIGHLIGHT_BLINKS : 0;
-        return true;
-    }
     // Grid line 0 is on screen line 1, under the banner line.
     cursor_line = screen_line - 1;
     cursor_column = screen_column;
+    if ((screen_line == SAVE_FIRST_LINE || screen_line == SAVE_LAST_LINE) && screen_column >= SAVE_FIRST_COLUMN) {
+        // Only a file really written earns the highlight.
+        save_countdown = save() ? SAVE_HIGHLIGHT_BLINKS : 0;
+        return true;
+    }
     toggle_block();
     return true;
 }

@@ -1,4 +1,5 @@
 // Game pads, the window's focus and keys held across games, through SDL's queue into the game's loop.
+#include "screens/SpecialStates.h"
 #include "support/TestApp.h"
 #include "world/Player.h"
 
@@ -70,14 +71,20 @@ TEST(FocusTest, LosingTheFocusPausesAGameInPlayOnly)
     SDL_Event lost{SDL_WINDOWEVENT};
     lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
     auto lose_focus = [&] { SDL_PushEvent(&lost), test.frame(); };
+    SDL_Event gained = lost;
+    gained.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+    auto regain_focus = [&] { SDL_PushEvent(&gained), test.frame(); };
     test.app().start_game(true);
     lose_focus();
     EXPECT_FALSE(test.app().is_paused()) << "a demo paused";
+    regain_focus();
     test.app().start_game(false);
     test.tap(SDLK_x);
     lose_focus();
     EXPECT_FALSE(test.app().is_paused()) << "the game-over screen paused";
+    regain_focus();
     test.app().start_game(false);
+    EXPECT_FALSE(test.app().is_paused()) << "the focus came back and a game still started paused";
     lose_focus();
     EXPECT_TRUE(test.app().is_paused());
     lose_focus();
@@ -102,6 +109,59 @@ TEST(HeldKeyTest, AKeyLetGoBetweenGamesIsNotHeldInTheNext)
     EXPECT_EQ(player.get_line_step(), -1) << "Up did nothing";
     test.press(SDLK_SPACE);
     EXPECT_TRUE(player.is_fire_held()) << "space did not fire";
+}
+
+// A pad in the editor means the editor's keys, a game running behind it or
+// not; on the game-over screen Start does nothing, so the next game runs.
+TEST(PadTest, InTheEditorThePadIsItsKeysAndStartPastGameOverCarriesNoPause)
+{
+    TestApp test;
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    SDL_Joystick* pad = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+    auto set = [&](int button, bool down) { SDL_JoystickSetVirtualButton(pad, button, down), test.frame(); };
+    auto tap = [&](int button) { set(button, true), set(button, false); };
+    auto position = [&](const char* text) { return test.screen().shows_text(23, 0, text, BLACK, WHITE); };
+    test.app().change_game_state(new NullSpecialState(), false);
+    test.app().start_game(false);
+    test.tap(SDLK_F2);
+    tap(SDL_CONTROLLER_BUTTON_Y), tap(SDL_CONTROLLER_BUTTON_B), tap(SDL_CONTROLLER_BUTTON_X);
+    EXPECT_TRUE(position("line = 1  Column = 1 ")) << "a button without a meaning moved the cursor";
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, 32767), test.frame();
+    tap(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(position("line = 2  Column = 2 "));
+    EXPECT_TRUE(test.screen().shows(2, 1, ' ', WHITE, BLACK) || test.screen().shows(2, 1, ' ', WHITE, MAGENTA));
+    tap(SDL_CONTROLLER_BUTTON_BACK);
+    EXPECT_TRUE(test.game_over_shown()) << "Back did not end the game behind the editor";
+    tap(SDL_CONTROLLER_BUTTON_START);
+    ASSERT_TRUE(test.wait_for([&] { return test.menu_panel_shown(); }));
+    ASSERT_TRUE(test.wait_for([&] { return tap(SDL_CONTROLLER_BUTTON_START), test.key_legend_shown(); }));
+    ASSERT_TRUE(test.wait_for([&] { return test.app().is_game_running(); }));
+    EXPECT_FALSE(test.app().is_paused()) << "Start on the game-over screen paused the next game";
+    // Start in the editor plays its grid, which has no maze letter.
+    test.tap(SDLK_F2);
+    tap(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_TRUE(test.wait_for([&] { return test.screen().shows(1, 5, '-', BLACK, BRIGHT_WHITE); }));
+    SDL_JoystickClose(pad);
+}
+
+// The focus lost while the menu's Play animation runs: the game starts paused.
+TEST(FocusTest, AGameStartedWithoutTheFocusStartsPaused)
+{
+    TestApp test;
+    SDL_Event focus{SDL_WINDOWEVENT};
+    focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    test.app().change_game_state(new NullSpecialState(), false);
+    test.app().show_game_menu(true);
+    ASSERT_TRUE(test.tap_until(SDLK_p, [&] { return test.key_legend_shown(); }));
+    SDL_PushEvent(&focus);
+    ASSERT_TRUE(test.wait_for([&] { return test.app().is_game_running(); }));
+    EXPECT_TRUE(test.app().is_paused());
 }
 
 } // namespace

@@ -16,7 +16,7 @@ RgbImage make_bx_title_screen()
     const std::string text = "LEAVE TAPE PLAYING";
     for (int i = 0; i < static_cast<int>(text.size()); ++i) {
         const int x = (kTextColumn + i) * 8, y = kTextRow * 8;
-        if (canvas.get(x + 4, y + 4)) {
+        if (tape_cell_revealed(kTextRow, kTextColumn + i)) {
             canvas.fill_rect(x, y, 8, 8, false);
             canvas.draw_glyph(static_cast<unsigned char>(text[i]), x, y);
         }
