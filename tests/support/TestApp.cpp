@@ -1,6 +1,7 @@
 #include "support/TestApp.h"
 
 #include "display/Window.h"
+#include "screens/TitleScreen.h"
 #include "support/TestSupport.h"
 
 #include <cstdlib>
@@ -191,6 +192,14 @@ void TestApp::wait_ms(Uint32 ms)
     }
 }
 
+bool TestApp::wait_for_title_to_take_keys()
+{
+    return wait_for([&] {
+        auto* title = dynamic_cast<TitleScreen*>(app_->get_current_state());
+        return title != nullptr && title->get_input_lockout() == 0.0;
+    });
+}
+
 bool TestApp::key_page_shown()
 {
     return reader_->shows_text(1, 13, " KEYS ", BRIGHT_YELLOW, WHITE) && reader_->shows(23, 31, ' ', WHITE, WHITE);
@@ -259,8 +268,9 @@ bool TestApp::scored()
 
 ::testing::AssertionResult TestApp::walk_to_menu()
 {
-    frame();
-    wait_ms(1700); // the title's lock-out
+    if (!wait_for_title_to_take_keys()) {
+        return ::testing::AssertionFailure() << "the title never took keys";
+    }
     if (!tap_until(SDLK_RETURN, [&] { return key_page_shown(); })) {
         return ::testing::AssertionFailure() << "the title never gave way to the key page";
     }

@@ -85,6 +85,8 @@ public:
     // A pixel of the last presented frame, in window coordinates.
     SDL_Color pixel(int x, int y);
 
+    // Runs frames until the title's lock-out is over; false at the deadline.
+    bool wait_for_title_to_take_keys();
     // Landmarks of the screens on a player's road.
     bool key_page_shown();
     bool instructions_page_shown(int page);
