@@ -70,7 +70,7 @@ TEST(GameKeysTest, F5OrMinimisingFreezesTheGameAndOnlyF5ResumesIt)
     test.tap(SDLK_F5); // even before the game starts
     test.app().start_game(false);
     test.tap(SDLK_x);
-    test.wait_ms(800);
+    test.frames(50); // 800 ms at least, a few of the chasers' steps
     EXPECT_TRUE(paused_shown(test));
     EXPECT_TRUE(test.screen().shows(3, 1, 129, BLACK, BRIGHT_WHITE)) << "a chaser left its corner";
     EXPECT_FALSE(test.game_over_shown()) << "X ended a paused game";

@@ -184,14 +184,6 @@ void TestApp::drag_to_cell(int line, int column)
     frame();
 }
 
-void TestApp::wait_ms(Uint32 ms)
-{
-    Uint32 start = SDL_GetTicks();
-    while (SDL_GetTicks() - start < ms) {
-        frame();
-    }
-}
-
 bool TestApp::wait_for_title_to_take_keys()
 {
     return wait_for([&] {

@@ -51,8 +51,6 @@ public:
         }
         return true;
     }
-    // Runs frames for at least this long.
-    void wait_ms(Uint32 ms);
 
     // Input queued for the next frame: a key's press and release, a click.
     static void queue_tap(SDL_Keycode key, Uint16 mod = KMOD_NONE);
