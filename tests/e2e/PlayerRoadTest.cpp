@@ -1,12 +1,11 @@
-// A player's first run into a game, and the attract loop nobody touches;
-// the replay plays a game on to its end.
+// A player's first run, and the attract loop nobody touches.
 #include "support/TestApp.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(PlayerRoadTest, FromTheTitleThroughThePagesAndTheMenuIntoAGame)
+TEST(PlayerRoadTest, FromTheTitleThroughOneGameBackToTheMenuAndOut)
 {
     TestApp game;
     game.compare_every_frame();
@@ -41,6 +40,19 @@ TEST(PlayerRoadTest, FromTheTitleThroughThePagesAndTheMenuIntoAGame)
     EXPECT_EQ(game.maze_letter_shown(), 'A');
     EXPECT_EQ(game.lives_shown() + " " + game.score_shown() + " " + game.lasers_shown(), "9 00000 20");
 
+    // Steering up from the start eats the food above it.
+    game.press(SDLK_UP);
+    ASSERT_TRUE(game.wait_for([&] { return game.scored(); })) << "steering up never scored";
+    EXPECT_EQ(game.score_shown(), "00010") << "one step, one food, ten points";
+    game.release(SDLK_UP);
+    bool up_the_column = false;
+    for (int line = 3; line < 12; ++line) {
+        up_the_column = up_the_column || screen.shows(line, 16, 132, BLACK, BRIGHT_WHITE);
+    }
+    EXPECT_TRUE(up_the_column) << "the player went somewhere other than up its column";
+    game.tap(SDLK_SPACE);
+    ASSERT_TRUE(game.wait_for([&] { return game.lasers_shown() == "19"; })) << "the laser never fired";
+
     // The pause box and the overlay's positions view (its timings change with
     // every drawing, the comparison's too), in every window size.
     game.tap(SDLK_F5);
@@ -50,6 +62,19 @@ TEST(PlayerRoadTest, FromTheTitleThroughThePagesAndTheMenuIntoAGame)
         game.tap(key);
         game.frames(3);
     }
+
+    // X ends the game; a score above the best turns the message to a new best.
+    const std::string score = game.score_shown();
+    game.tap(SDLK_x);
+    EXPECT_TRUE(game.game_over_shown());
+    ASSERT_TRUE(game.wait_for([&] { return game.new_best_score_shown(); }));
+    ASSERT_TRUE(game.wait_for([&] { return game.menu_panel_shown(); })) << "no menu after the game";
+    EXPECT_FALSE(game.game_over_shown());
+    EXPECT_EQ(game.best_shown(), score);
+    EXPECT_EQ(game.score_shown(), score) << "the last score stays on its line";
+
+    game.tap(SDLK_ESCAPE);
+    EXPECT_TRUE(game.app().quit_requested());
 }
 
 TEST(PlayerRoadTest, DemoThenAttractLoopPlaysTheNextMazeByItself)
