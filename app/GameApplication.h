@@ -143,6 +143,8 @@ public:
     int get_best_score() const { return best_score; }
     int get_action_bits() const { return action_bits; }
     int get_screen_copy_debug_count() const { return screen_copy_debug_count; }
+    const RepeatingTimer& get_player_timer() const { return player_timer; }
+    const RepeatingTimer& get_chaser_timer() const { return chaser_timer; }
 
 private:
     void key_down_event(SDL_KeyboardEvent const& key);

@@ -9,22 +9,34 @@ namespace {
 // SDL_RemoveTimer does not wait for a callback that is already running, so a
 // callback must never hold a timer object's address: it gets a key, and looks
 // the object up here under the lock that the destructor also takes.
-std::mutex registry_mutex;
-std::unordered_map<std::uintptr_t, void*> live_timers;
-std::uintptr_t next_key = 1;
+struct Registry {
+    std::mutex mutex;
+    std::unordered_map<std::uintptr_t, void*> live_timers;
+    std::uintptr_t next_key = 1;
+};
+
+// Never destroyed: exit() runs static destructors while SDL's timer thread
+// may still be calling back, as on a fatal error during start-up.
+Registry& registry()
+{
+    static Registry* const instance = new Registry;
+    return *instance;
+}
 
 std::uintptr_t register_timer(void* timer)
 {
-    std::lock_guard<std::mutex> lock(registry_mutex);
-    const std::uintptr_t key = next_key++;
-    live_timers[key] = timer;
+    Registry& r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    const std::uintptr_t key = r.next_key++;
+    r.live_timers[key] = timer;
     return key;
 }
 
 void unregister_timer(std::uintptr_t key)
 {
-    std::lock_guard<std::mutex> lock(registry_mutex);
-    live_timers.erase(key);
+    Registry& r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    r.live_timers.erase(key);
 }
 
 void* as_param(std::uintptr_t key)
@@ -33,11 +45,12 @@ void* as_param(std::uintptr_t key)
 }
 
 // The timer for a callback's key, or null once it was restarted or destroyed.
-// Called with registry_mutex held.
+// Called with the registry's mutex held.
 void* find_timer(void* param)
 {
-    auto found = live_timers.find(reinterpret_cast<std::uintptr_t>(param));
-    return found == live_timers.end() ? nullptr : found->second;
+    auto& live = registry().live_timers;
+    auto found = live.find(reinterpret_cast<std::uintptr_t>(param));
+    return found == live.end() ? nullptr : found->second;
 }
 } // namespace
 
@@ -77,7 +90,7 @@ void OneShotTimer::start_time(unsigned int milliseconds)
 
 Uint32 OneShotTimer::callback(Uint32, void* param)
 {
-    std::lock_guard<std::mutex> lock(registry_mutex);
+    std::lock_guard<std::mutex> lock(registry().mutex);
     if (auto* timer = static_cast<OneShotTimer*>(find_timer(param))) {
         timer->expired_flag = true;
     }
@@ -103,6 +116,7 @@ void RepeatingTimer::start_time(unsigned int milliseconds)
         Utilities::fatalErrorSDL("RepeatingTimer remove Error =");
     }
     unregister_timer(key);
+    interval = milliseconds;
     expired_flag = false;
     key = register_timer(this);
     timer_id = SDL_AddTimer(milliseconds, callback, as_param(key));
@@ -113,10 +127,12 @@ void RepeatingTimer::start_time(unsigned int milliseconds)
 
 Uint32 RepeatingTimer::callback(Uint32 interval, void* param)
 {
-    std::lock_guard<std::mutex> lock(registry_mutex);
-    if (auto* timer = static_cast<RepeatingTimer*>(find_timer(param))) {
-        timer->expired_flag = true;
+    std::lock_guard<std::mutex> lock(registry().mutex);
+    auto* timer = static_cast<RepeatingTimer*>(find_timer(param));
+    if (timer == nullptr) {
+        return 0; // orphaned: its timer went or was restarted, so stop
     }
+    timer->expired_flag = true;
     return interval;
 }
 

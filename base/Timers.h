@@ -33,9 +33,12 @@ public:
     virtual bool expired();
     virtual void start_time(unsigned int milliseconds);
     static Uint32 callback(Uint32 interval, void* param);
+    // The period of the last start; 0 before the first.
+    unsigned int get_interval() const { return interval; }
 
 private:
     std::atomic<bool> expired_flag{false};
+    unsigned int interval = 0;
     SDL_TimerID timer_id = 0;
     std::uintptr_t key = 0; // how the timer thread finds this object
 };

@@ -4,6 +4,8 @@
 #include "display/Window.h"
 #include "screens/InstructionsState.h"
 
+using enum state_t;
+
 OurRect make_mouse_near_rect(int line, int start_column, int end_column)
 {
     const int g = glyph_size;
@@ -72,11 +74,11 @@ bool MenuSpecialState::mouse_down(int x, int y)
 bool MenuSpecialState::key_down(SDL_KeyboardEvent const& event)
 {
     // Any key during the attract loop's Demo flash stops it and brings the menu back.
-    if (return_position > 0 && state_table[return_position - 1] == 20) {
+    if (return_position > 0 && state_table[return_position - 1] == FLASH_ATTRACT_DEMO) {
         if (flashing_text) {
             flashing_text->abort();
         }
-        return_position = GetStateTableLocation(1);
+        return_position = GetStateTableLocation(BUILD_PANEL);
         abort_attract_sound = true;
         return true;
     }
@@ -101,31 +103,31 @@ bool MenuSpecialState::key_down(SDL_KeyboardEvent const& event)
 // Commands act only on the idle menu.
 void MenuSpecialState::action(char key)
 {
-    if (current_code() != 3) {
+    if (current_code() != IDLE) {
         return;
     }
     switch (key) {
     case 'D':
-        go_to_first(16);
+        go_to_first(DEMO_BLIP);
         break;
     case 'G':
-        go_to_first(26);
+        go_to_first(GRADE_BLIP);
         break;
     case 'I':
         // Deletes this state: the last thing done here.
         app.change_game_state(new FromMenuInstructionState(app, maze), true);
         return;
     case 'M':
-        go_to_first(29);
+        go_to_first(MAZE_BLIP);
         break;
     case 'P':
-        go_to_first(5);
+        go_to_first(PLAY_SELECTED_SOUND);
         break;
     case 'R':
-        go_to_first(33);
+        go_to_first(BEST_BLIP);
         break;
     case 'T':
-        go_to_first(23);
+        go_to_first(TEMPO_BLIP);
         break;
     default:
         break;

@@ -5,23 +5,40 @@
 #include "display/TextPrinting.h"
 #include "world/CurrentMaze.h"
 
-// The menu's script. Each entry is a step code; the three runs of 7..14 are
-// the game set-up shared by Play, Demo and the attract loop.
+using enum state_t;
+
+// The menu's script: from the top, the wipe and build-up on opening, then the
+// roads of Play, Demo, the attract loop, Tempo, Grade, Maze and Reset best.
+// Play, Demo and the attract loop share the game set-up from REFILL_MAZE on.
+// clang-format off
 const state_t state_table[54] = {
-    0,  1,  2,  3,  4, 5, 6, 7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 7,  8,  9,  10, 11, 12, 13, 14, 18,
-    19, 20, 21, 22, 7, 8, 9, 10, 11, 12, 13, 14, 18, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36,
+    WIPE_MAZE, BUILD_PANEL, BUILD_PANEL_AFTER_DEMO, IDLE, WAIT_FOR_FLASH,
+    PLAY_SELECTED_SOUND, FLASH_PLAY,
+        REFILL_MAZE, WIPE_REFILLED_MAZE, GAME_SETUP_SOUND, FLASH_SCORE, RESET_SCORE,
+        FLASH_LASERS, FILL_LASERS, FLASH_LIVES, START_GAME,
+    DEMO_BLIP, FLASH_DEMO,
+        REFILL_MAZE, WIPE_REFILLED_MAZE, GAME_SETUP_SOUND, FLASH_SCORE, RESET_SCORE,
+        FLASH_LASERS, FILL_LASERS, FLASH_LIVES, START_DEMO,
+    ATTRACT_SOUND, FLASH_ATTRACT_DEMO, NEXT_ATTRACT_MAZE, FLASH_ATTRACT_MAZE,
+        REFILL_MAZE, WIPE_REFILLED_MAZE, GAME_SETUP_SOUND, FLASH_SCORE, RESET_SCORE,
+        FLASH_LASERS, FILL_LASERS, FLASH_LIVES, START_DEMO,
+    TEMPO_BLIP, FLASH_TEMPO, CHANGE_TEMPO,
+    GRADE_BLIP, FLASH_GRADE, CHANGE_GRADE,
+    MAZE_BLIP, FLASH_MAZE, WIPE_NEW_MAZE, BACK_TO_PANEL,
+    BEST_BLIP, FLASH_BEST, RESET_BEST,
+    END_OF_TABLE,
 };
+// clang-format on
 
 namespace {
 
-constexpr state_t end_of_table = 36;
 constexpr int menu_tick_ms = 20;
 
 const char* const key_legend[] = {"7=up   ", "6=down ", "5=left ", "8=right", "9=laser", "X=exit "};
 
 bool is_maze_wipe(state_t code)
 {
-    return code == 0 || code == 8 || code == 31;
+    return code == WIPE_MAZE || code == WIPE_REFILLED_MAZE || code == WIPE_NEW_MAZE;
 }
 
 } // namespace
@@ -29,14 +46,14 @@ bool is_maze_wipe(state_t code)
 int GetStateTableLocation(state_t code)
 {
     int index = 0;
-    while (state_table[index] != code && state_table[index] != end_of_table) {
+    while (state_table[index] != code && state_table[index] != END_OF_TABLE) {
         ++index;
     }
     return index;
 }
 
 MenuSpecialState::MenuSpecialState(GameApplication& app, CurrentMaze& maze)
-    : app(app), maze(maze), position(GetStateTableLocation(0))
+    : app(app), maze(maze), position(GetStateTableLocation(WIPE_MAZE))
 {
     tick_timer.start_time(menu_tick_ms);
     set_up_menu_lines();
@@ -45,7 +62,7 @@ MenuSpecialState::MenuSpecialState(GameApplication& app, CurrentMaze& maze)
 
 void MenuSpecialState::Dont_Redraw_Maze(bool demo)
 {
-    go_to_first(demo ? 2 : 1);
+    go_to_first(demo ? BUILD_PANEL_AFTER_DEMO : BUILD_PANEL);
     draw_maze = false;
 }
 
@@ -117,10 +134,10 @@ void MenuSpecialState::print_menu_lines(MyGraphics& g, int count)
 bool MenuSpecialState::shows_key_legend() const
 {
     state_t code = current_code();
-    if (code == 5 || code == 6 || code == 7) {
+    if (code == PLAY_SELECTED_SOUND || code == FLASH_PLAY || code == REFILL_MAZE) {
         return true;
     }
-    return code == 4 && state_table[return_position] == 7;
+    return code == WAIT_FOR_FLASH && state_table[return_position] == REFILL_MAZE;
 }
 
 void MenuSpecialState::print_key_legend(MyGraphics& g)

@@ -2,6 +2,7 @@
 #include "base/Timers.h"
 #include "screens/FlashingColourText.h"
 #include "screens/SpecialStates.h"
+#include "sound/SoundData.h"
 
 #include <memory>
 #include <string>
@@ -9,7 +10,46 @@
 
 class CurrentMaze;
 
-typedef int state_t;
+// The menu script's steps, numbered as the table holds them.
+enum class state_t : int {
+    WIPE_MAZE = 0,
+    BUILD_PANEL = 1,
+    BUILD_PANEL_AFTER_DEMO = 2,
+    IDLE = 3, // the only step that takes commands
+    WAIT_FOR_FLASH = 4,
+    PLAY_SELECTED_SOUND = 5,
+    FLASH_PLAY = 6,
+    REFILL_MAZE = 7,
+    WIPE_REFILLED_MAZE = 8,
+    GAME_SETUP_SOUND = 9,
+    FLASH_SCORE = 10,
+    RESET_SCORE = 11,
+    FLASH_LASERS = 12,
+    FILL_LASERS = 13,
+    FLASH_LIVES = 14,
+    START_GAME = 15,
+    DEMO_BLIP = 16,
+    FLASH_DEMO = 17,
+    START_DEMO = 18,
+    ATTRACT_SOUND = 19,
+    FLASH_ATTRACT_DEMO = 20,
+    NEXT_ATTRACT_MAZE = 21,
+    FLASH_ATTRACT_MAZE = 22,
+    TEMPO_BLIP = 23,
+    FLASH_TEMPO = 24,
+    CHANGE_TEMPO = 25,
+    GRADE_BLIP = 26,
+    FLASH_GRADE = 27,
+    CHANGE_GRADE = 28,
+    MAZE_BLIP = 29,
+    FLASH_MAZE = 30,
+    WIPE_NEW_MAZE = 31,
+    BACK_TO_PANEL = 32,
+    BEST_BLIP = 33,
+    FLASH_BEST = 34,
+    RESET_BEST = 35,
+    END_OF_TABLE = 36,
+};
 extern const state_t state_table[54];
 int GetStateTableLocation(state_t code);
 
@@ -61,12 +101,15 @@ public:
 
 private:
     void step(MySoundManager& sounds);
+    void wipe_maze();
+    void build_panel(state_t then);
+    void play(MySoundManager& sounds, sound_t sound);
     void wait_for_flash();
     bool shows_key_legend() const;
     void print_key_legend(MyGraphics& g);
-    bool start_flash(MySoundManager& sounds, int flashes, int line, int column, const std::string& text,
+    void start_flash(MySoundManager& sounds, int flashes, int line, int column, const std::string& text,
                      bool wait_for_silence);
-    bool start_field_flash(MySoundManager& sounds, const char* field, int flashes);
+    void start_field_flash(MySoundManager& sounds, const char* field, int flashes);
     void go_to_first(state_t code) { position = GetStateTableLocation(code); }
     void next() { ++position; }
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the game need on Debian,
-# skipping what is already there.
+# tools/install-deps.sh [package...]: installs what building, running and
+# testing the game need on Debian, and any packages named, skipping what is
+# already there.
 set -euo pipefail
 # xvfb, xauth and Mesa's drivers let one road of the tests run on OpenGL.
-packages=(cmake g++ make clang-format libsdl2-dev googletest libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri)
+packages=(cmake g++ make clang-format libsdl2-dev googletest libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -12,5 +13,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+  # sudo drops the environment, so the variable goes through env.
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 fi

@@ -35,6 +35,14 @@ esac
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" "${settings[@]}"
 fi
+# A folder built otherwise would soak without the checks asked for.
+want=$([ "$kind" = tsan ] && echo thread || echo address,undefined)
+have=$(sed -n 's/^KWORBLE_SANITIZE:[A-Z]*=//p' "$build/CMakeCache.txt")
+if [ "$have" != "$want" ]; then
+  echo "soak: $build is built with KWORBLE_SANITIZE='$have', not '$want' as $kind needs;" \
+    "name another folder with KWORBLE_SOAK_BUILD" >&2
+  exit 2
+fi
 cmake --build "$build" -j"$jobs" --target kworble_soak
 
 # A sixth of the run, a minute at most, lets caches and pools settle first.

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${JOBS:-2}
+tools/install-deps.sh libtsan2 # GCC's ThreadSanitizer runtime
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKWORBLE_WERROR=ON \
   -DKWORBLE_SANITIZE=thread -DKWORBLE_BENCH=OFF
 cmake --build build-tsan -j"$jobs" --target app_test sound_test kworble

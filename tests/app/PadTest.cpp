@@ -23,7 +23,7 @@ TEST(PadTest, APadAlonePlaysFromTheTitleAndTheKeyboardGoesOnWhenItIsUnplugged)
     auto tilt = [&](int axis, Sint16 value) { SDL_JoystickSetVirtualAxis(pad, axis, value), test.frame(); };
     auto tap = [&](int button) { set(button, true), set(button, false); };
     auto tap_until = [&](int button, auto done) { return test.wait_for([&] { return tap(button), done(); }); };
-    test.wait_ms(1700); // the title's lock-out
+    ASSERT_TRUE(test.wait_for_title_to_take_keys());
     ASSERT_TRUE(tap_until(SDL_CONTROLLER_BUTTON_X, [&] { return test.key_page_shown(); }));
     for (int page = 1; page <= 3; ++page) {
         ASSERT_TRUE(tap_until(SDL_CONTROLLER_BUTTON_B, [&] { return test.instructions_page_shown(page); }));

@@ -24,9 +24,16 @@ TEST_F(Timers, RepeatingTimerMergesMissedPeriods)
     EXPECT_FALSE(timer.expired());
     timer.start_time(40);
     ASSERT_TRUE(wait_until([&] { return timer.expired(); }));
-    wait_past(SDL_GetTicks(), 3 * 40 + 10);
-    EXPECT_TRUE(timer.expired()) << "three periods unpolled: one report";
-    EXPECT_FALSE(timer.expired());
+    wait_past(SDL_GetTicks(), 10 * 40);
+    EXPECT_TRUE(timer.expired()) << "ten periods unpolled";
+    // However long a loaded machine takes over the next polls, they see at
+    // most one more report for each period they span, not the nine merged.
+    const Uint32 start = SDL_GetTicks();
+    int reports = 0;
+    for (int poll = 0; poll < 8; ++poll) {
+        reports += timer.expired();
+    }
+    EXPECT_LE(reports, 1 + static_cast<int>((SDL_GetTicks() - start) / 40));
     EXPECT_TRUE(wait_until([&] { return timer.expired(); })) << "and it goes on firing";
 }
 
@@ -79,7 +86,7 @@ TEST_F(Timers, TimersDestroyedWhileFiringAreLeftAlone)
 }
 
 // The old start's callback, firing during a restart, must not mark the new
-// start expired before its own period.
+// start expired: restarted for longer than the test runs, neither may expire.
 TEST_F(Timers, TimersRestartedWhileFiringStartAfresh)
 {
     OneShotTimer one_shot;
@@ -88,12 +95,9 @@ TEST_F(Timers, TimersRestartedWhileFiringStartAfresh)
         one_shot.start_time(8);
         repeating.start_time(8);
         SDL_Delay(7 + static_cast<Uint32>(i % 3));
-        const Uint32 restarted = SDL_GetTicks();
-        one_shot.start_time(8);
-        repeating.start_time(8);
-        const bool early = one_shot.expired() || repeating.expired();
-        if (SDL_GetTicks() - restarted < 6) {
-            EXPECT_FALSE(early) << "restart " << i;
-        }
+        one_shot.start_time(100000);
+        repeating.start_time(100000);
+        SDL_Delay(1);
+        EXPECT_FALSE(one_shot.expired() || repeating.expired()) << "restart " << i;
     }
 }

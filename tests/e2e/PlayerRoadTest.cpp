@@ -11,12 +11,7 @@ TEST(PlayerRoadTest, FromTheTitleThroughOneGameBackToTheMenuAndOut)
     game.compare_every_frame();
     ScreenReader& screen = game.screen();
 
-    // The title swallows keys for its first 1.5 seconds.
-    game.frame();
-    game.tap(SDLK_RETURN);
-    game.frame();
-    EXPECT_FALSE(game.key_page_shown()) << "a key during the title's lock-out was taken";
-    game.wait_ms(1700);
+    ASSERT_TRUE(game.wait_for_title_to_take_keys());
     ASSERT_TRUE(game.tap_until(SDLK_RETURN, [&] { return game.key_page_shown(); }));
     EXPECT_FALSE(screen.shows(0, 0, 'K', WHITE, RED)) << "the key page has no banner";
 

@@ -12,7 +12,7 @@
 inline bool menu_idle(TestApp& game)
 {
     auto* menu = dynamic_cast<MenuSpecialState*>(game.app().get_current_state());
-    return menu != nullptr && menu->current_code() == 3;
+    return menu != nullptr && menu->current_code() == state_t::IDLE;
 }
 
 // The title goes first without being recorded: the menu's wipe replays the

@@ -1,6 +1,7 @@
 #include "support/TestApp.h"
 
 #include "display/Window.h"
+#include "screens/TitleScreen.h"
 #include "support/TestSupport.h"
 
 #include <cstdlib>
@@ -183,12 +184,12 @@ void TestApp::drag_to_cell(int line, int column)
     frame();
 }
 
-void TestApp::wait_ms(Uint32 ms)
+bool TestApp::wait_for_title_to_take_keys()
 {
-    Uint32 start = SDL_GetTicks();
-    while (SDL_GetTicks() - start < ms) {
-        frame();
-    }
+    return wait_for([&] {
+        auto* title = dynamic_cast<TitleScreen*>(app_->get_current_state());
+        return title != nullptr && title->get_input_lockout() == 0.0;
+    });
 }
 
 bool TestApp::key_page_shown()
@@ -259,8 +260,9 @@ bool TestApp::scored()
 
 ::testing::AssertionResult TestApp::walk_to_menu()
 {
-    frame();
-    wait_ms(1700); // the title's lock-out
+    if (!wait_for_title_to_take_keys()) {
+        return ::testing::AssertionFailure() << "the title never took keys";
+    }
     if (!tap_until(SDLK_RETURN, [&] { return key_page_shown(); })) {
         return ::testing::AssertionFailure() << "the title never gave way to the key page";
     }

@@ -52,8 +52,6 @@ public:
         }
         return true;
     }
-    // Runs frames for at least this long.
-    void wait_ms(Uint32 ms);
 
     // Input queued for the next frame: a key's press and release, a click.
     static void queue_tap(SDL_Keycode key, Uint16 mod = KMOD_NONE);
@@ -86,6 +84,8 @@ public:
     // A pixel of the last presented frame, in window coordinates.
     SDL_Color pixel(int x, int y);
 
+    // Runs frames until the title's lock-out is over; false at the deadline.
+    bool wait_for_title_to_take_keys();
     // Landmarks of the screens on a player's road.
     bool key_page_shown();
     bool instructions_page_shown(int page);
