@@ -71,7 +71,10 @@ void GameApplication::run_frame()
 
     render(*graphics);
     debug.timing_loop_end_predelay();
+#ifndef __EMSCRIPTEN__
+    // In a browser the animation frames pace the loop; waiting here would spin.
     frame_limiter.limit();
+#endif
 }
 
 void GameApplication::render(MyGraphics_render& g)
