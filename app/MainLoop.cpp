@@ -211,6 +211,12 @@ void GameApplication::window_event(SDL_WindowEvent const& window)
     if (window.event == SDL_WINDOWEVENT_FOCUS_LOST && in_play) {
         paused = true;
     }
+#ifdef __EMSCRIPTEN__
+    // Another tab in front hides the page, and not every browser says the page lost the focus.
+    if (window.event == SDL_WINDOWEVENT_HIDDEN && in_play) {
+        paused = true;
+    }
+#endif
 }
 
 void GameApplication::key_down_event(SDL_KeyboardEvent const& key)

@@ -46,7 +46,7 @@ struct WebRun {
 };
 
 // The browser calls this on its animation frames (none in a hidden tab).
-// After quitting, everything goes as on the desktop, and exit() tells the page.
+// After quitting, everything goes as on the desktop, and the exit tells the page.
 void web_frame(void* arg)
 {
     auto* run = static_cast<WebRun*>(arg);
@@ -60,7 +60,8 @@ void web_frame(void* arg)
     SDL_DestroyRenderer(run->renderer);
     SDL_DestroyWindow(GetGameWindow());
     SDL_Quit();
-    exit(0);
+    // Pending browser timers would otherwise keep the program from ending.
+    emscripten_force_exit(0);
 }
 #endif
 

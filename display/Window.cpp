@@ -56,6 +56,24 @@ int ToPoints(int pixels)
 {
     return static_cast<int>(std::ceil(pixels / emscripten_get_device_pixel_ratio()));
 }
+
+// The browser entered or left full screen (on its own Escape too): the
+// geometry follows what it did, not what was asked.
+EM_BOOL FollowFullScreen(int, const EmscriptenFullscreenChangeEvent* event, void*)
+{
+    full_screen = event->isFullscreen;
+    if (full_screen) {
+        SDL_SetWindowSize(game_window, event->screenWidth, event->screenHeight);
+        SDL_Rect pixels{};
+        SDL_GetWindowSizeInPixels(game_window, &pixels.w, &pixels.h);
+        glyph_size = LargestGlyphSizeFor(pixels.w, pixels.h);
+    } else {
+        glyph_size = windowed_glyph_size;
+        SDL_SetWindowSize(game_window, ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
+    }
+    UpdateScreenData(game_window);
+    return EM_FALSE;
+}
 #endif
 
 SDL_Rect DisplaySize()
@@ -163,6 +181,7 @@ bool CreateGameWindow()
         puts(SDL_GetError());
         return false;
     }
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, FollowFullScreen);
     UpdateScreenData(game_window);
     return true;
 #endif
@@ -239,28 +258,6 @@ void ToggleScreenSize()
     KeepWindowOnDisplay();
 }
 
-#ifdef __EMSCRIPTEN__
-namespace {
-// The browser entered or left full screen (its own Escape included): the
-// geometry follows what it did, not what was asked.
-EM_BOOL FollowCanvas(int, const void*, void*)
-{
-    EmscriptenFullscreenChangeEvent status{};
-    emscripten_get_fullscreen_status(&status);
-    full_screen = status.isFullscreen;
-    double width = 0;
-    double height = 0;
-    emscripten_get_element_css_size("#canvas", &width, &height);
-    SDL_SetWindowSize(game_window, static_cast<int>(width), static_cast<int>(height));
-    SDL_Rect pixels{};
-    SDL_GetWindowSizeInPixels(game_window, &pixels.w, &pixels.h);
-    glyph_size = full_screen ? LargestGlyphSizeFor(pixels.w, pixels.h) : windowed_glyph_size;
-    UpdateScreenData(game_window);
-    return EM_FALSE;
-}
-} // namespace
-#endif
-
 void ToggleFullScreen()
 {
 #ifdef __EMSCRIPTEN__
@@ -269,14 +266,9 @@ void ToggleFullScreen()
         return;
     }
     windowed_glyph_size = glyph_size;
-    EmscriptenFullscreenStrategy strategy{};
-    strategy.scaleMode = EMSCRIPTEN_FULLSCREEN_SCALE_STRETCH;
-    strategy.canvasResolutionScaleMode = EMSCRIPTEN_FULLSCREEN_CANVAS_SCALE_HIDEF;
-    strategy.filteringMode = EMSCRIPTEN_FULLSCREEN_FILTERING_NEAREST;
-    strategy.canvasResizedCallback = FollowCanvas;
     // Only a key or click handler may ask: the request waits for the key's
     // release, and the browser may still refuse it (an iframe, say).
-    emscripten_request_fullscreen_strategy("#canvas", EM_TRUE, &strategy);
+    emscripten_request_fullscreen("#canvas", EM_TRUE);
     return;
 #endif
     if (!full_screen) {
