@@ -13,6 +13,7 @@ from selenium.webdriver.common.keys import Keys
 
 SITE = sys.argv[1]
 SHOTS = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp()
+os.makedirs(SHOTS, exist_ok=True)
 WHITE, GREY, BLACK, BLUE = (255, 255, 255), (205, 205, 205), (0, 0, 0), (0, 0, 255)
 # Every animation frame is timed from the page's start.
 FRAMES_JS = """window.kworbleFrames = []; const raf = window.requestAnimationFrame.bind(window);
