@@ -1,8 +1,6 @@
 #!/usr/bin/python3
-"""The web build in Debian's headless Chromium, on the player's road: title,
-key page, menu, a game on maze A, pause, game over, a demo, the editor and its
-download. Prints the site's size, the time to the first frame and the frame
-rate of a demo as a benchmark. Usage: web_test.py SITE_DIR [SHOT_DIR]"""
+"""The web build in headless Chromium on the player's road, title to the editor's download; prints the
+site's size, the time to the first frame, a demo's frame rate and its audio. Usage: web_test.py SITE [SHOTS]"""
 import functools, gzip, http.server, io, os, sys, tempfile, threading, time
 from PIL import Image
 from selenium import webdriver
