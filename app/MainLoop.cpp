@@ -73,7 +73,10 @@ void GameApplication::run_frame()
 
     render(*graphics);
     debug.timing_loop_end_predelay();
+#ifndef __EMSCRIPTEN__
+    // In a browser the animation frames pace the loop; waiting here would spin.
     frame_limiter.limit();
+#endif
 }
 
 void GameApplication::render(MyGraphics_render& g)
@@ -214,6 +217,12 @@ void GameApplication::window_event(SDL_WindowEvent const& window)
     if (window.event == SDL_WINDOWEVENT_FOCUS_LOST || window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
         window_focused = window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
     }
+#ifdef __EMSCRIPTEN__
+    // Another tab in front hides the page, and not every browser says the page lost the focus.
+    if (window.event == SDL_WINDOWEVENT_HIDDEN && in_play) {
+        paused = true;
+    }
+#endif
 }
 
 void GameApplication::key_down_event(SDL_KeyboardEvent const& key)

@@ -5,6 +5,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#ifdef __EMSCRIPTEN__
+#include <cmath>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+#endif
 
 int glyph_size = 0;
 SDL_Window* game_window = nullptr;
@@ -28,8 +33,59 @@ bool full_screen = false;
 SDL_Rect windowed_place{};
 int windowed_glyph_size = 0;
 
+#ifdef __EMSCRIPTEN__
+// In a browser SDL reports the whole monitor as the desktop; the game has the
+// page's area for its canvas (or the screen in full screen), in device pixels.
+int PageSide(int index)
+{
+    // clang-format off
+    return EM_ASM_INT({
+        const area = Module['kworbleArea'];
+        return area ? area()[$0] : Math.floor([innerWidth, innerHeight][$0] * devicePixelRatio);
+    }, index);
+    // clang-format on
+}
+
+SDL_Rect PageArea()
+{
+    return SDL_Rect{0, 0, PageSide(0), PageSide(1)};
+}
+
+// SDL sizes the window in CSS pixels and the canvas in device pixels.
+int ToPoints(int pixels)
+{
+    return static_cast<int>(std::ceil(pixels / emscripten_get_device_pixel_ratio()));
+}
+
+// The browser entered or left full screen (on its own Escape too): the
+// geometry follows what it did, not what was asked.
+EM_BOOL FollowFullScreen(int, const EmscriptenFullscreenChangeEvent* event, void*)
+{
+    full_screen = event->isFullscreen;
+    if (full_screen) {
+        SDL_SetWindowSize(game_window, event->screenWidth, event->screenHeight);
+        SDL_Rect pixels{};
+        SDL_GetWindowSizeInPixels(game_window, &pixels.w, &pixels.h);
+        glyph_size = LargestGlyphSizeFor(pixels.w, pixels.h);
+    } else {
+        glyph_size = windowed_glyph_size;
+        SDL_SetWindowSize(game_window, ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
+    }
+    UpdateScreenData(game_window);
+    return EM_FALSE;
+}
+#endif
+
 SDL_Rect DisplaySize()
 {
+#ifdef __EMSCRIPTEN__
+    if (!full_screen) {
+        return PageArea();
+    }
+    SDL_Rect screen{};
+    SDL_GetWindowSizeInPixels(game_window, &screen.w, &screen.h);
+    return screen;
+#endif
     SDL_DisplayMode mode{};
     SDL_GetDesktopDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(game_window)), &mode);
     return SDL_Rect{0, 0, mode.w, mode.h};
@@ -92,6 +148,10 @@ SDL_Point KeptWithin(SDL_Rect frame, SDL_Rect bounds)
 
 int CalculateMaximumGlyphSize()
 {
+#ifdef __EMSCRIPTEN__
+    const SDL_Rect page = PageArea();
+    return LargestGlyphSizeFor(page.w, page.h);
+#endif
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
         Utilities::fatalErrorSDL(std::string("GetInitialScreenSettings() SDL_GetDesktopDisplayMode()") +
@@ -107,6 +167,24 @@ bool CreateGameWindow()
     window_width = 32 * glyph_size;
     window_height = 24 * glyph_size;
     raw_remove_game_screen_offset();
+#ifdef __EMSCRIPTEN__
+    // The page's area is already what the game may fill; the canvas has one
+    // canvas pixel to each device pixel, so the browser never rescales it.
+    glyph_size = largest;
+    game_window = SDL_CreateWindow("Kworble", 0, 0, ToPoints(32 * glyph_size), ToPoints(24 * glyph_size),
+                                   SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (game_window == nullptr) {
+        game_window = SDL_CreateWindow("Kworble", 0, 0, ToPoints(32 * glyph_size), ToPoints(24 * glyph_size),
+                                       SDL_WINDOW_ALLOW_HIGHDPI);
+    }
+    if (game_window == nullptr) {
+        puts(SDL_GetError());
+        return false;
+    }
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, FollowFullScreen);
+    UpdateScreenData(game_window);
+    return true;
+#endif
 
     game_window = SDL_CreateWindow("Kworble", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, window_width,
                                    window_height, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
@@ -152,7 +230,11 @@ void UpdateScreenData(SDL_Window* window)
 {
     int width = 0;
     int height = 0;
+#ifdef __EMSCRIPTEN__
+    SDL_GetWindowSizeInPixels(window, &width, &height);
+#else
     SDL_GetWindowSize(window, &width, &height);
+#endif
     SetScreenSize(width, height);
     printf("SetUpScreen(): game_width=%d game_height=%d\n", game_width, game_height);
     fflush(stdout);
@@ -166,6 +248,11 @@ void ToggleScreenSize()
         SetScreenSize(display.w, display.h);
         return;
     }
+#ifdef __EMSCRIPTEN__
+    SDL_SetWindowSize(game_window, ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
+    UpdateScreenData(game_window);
+    return;
+#endif
     SDL_SetWindowSize(game_window, 32 * glyph_size, 24 * glyph_size);
     UpdateScreenData(game_window);
     KeepWindowOnDisplay();
@@ -173,6 +260,17 @@ void ToggleScreenSize()
 
 void ToggleFullScreen()
 {
+#ifdef __EMSCRIPTEN__
+    if (full_screen) {
+        emscripten_exit_fullscreen();
+        return;
+    }
+    windowed_glyph_size = glyph_size;
+    // Only a key or click handler may ask: the request waits for the key's
+    // release, and the browser may still refuse it (an iframe, say).
+    emscripten_request_fullscreen("#canvas", EM_TRUE);
+    return;
+#endif
     if (!full_screen) {
         SDL_GetWindowPosition(game_window, &windowed_place.x, &windowed_place.y);
         SDL_GetWindowSize(game_window, &windowed_place.w, &windowed_place.h);

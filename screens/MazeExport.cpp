@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <cstring>
 #include <vector>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 namespace {
 
@@ -31,6 +34,27 @@ std::string MazeEditor::export_text() const
 
 bool MazeEditor::save()
 {
+#ifdef __EMSCRIPTEN__
+    // A page cannot write the player's files: the browser offers the text as
+    // a download, and whether the player takes it changes nothing here.
+    const std::string text = export_text();
+    // clang-format off
+    EM_ASM({
+        try {
+            const link = document.createElement('a');
+            link.href = URL.createObjectURL(new Blob([HEAPU8.slice($0, $0 + $1)], {type: 'text/plain'}));
+            link.download = UTF8ToString($2);
+            document.body.appendChild(link);
+            link.click();
+            link.remove();
+            setTimeout(function() { URL.revokeObjectURL(link.href); }, 10000);
+        } catch (e) {
+            console.warn('maze.txt was not offered: ' + e);
+        }
+    }, text.data(), text.size(), EXPORT_FILE);
+    // clang-format on
+    return true;
+#else
     std::FILE* file = std::fopen(EXPORT_FILE, "w");
     if (file == nullptr) {
         std::printf("Could not save %s: %s\n", EXPORT_FILE, std::strerror(errno));
@@ -48,6 +72,7 @@ bool MazeEditor::save()
         return false;
     }
     return true;
+#endif
 }
 
 void MazeEditor::load_into(CurrentMaze& maze, MazeDatabaseManager const& db) const

@@ -3,6 +3,9 @@
 #include "base/Utilities.h"
 
 #include <cstring>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 mixer_t mixer;
 
@@ -21,7 +24,13 @@ void open_audio_device()
     mixer.spec.freq = 44100;
     mixer.spec.format = AUDIO_S16LSB;
     mixer.spec.channels = 2;
+#ifdef __EMSCRIPTEN__
+    // The browser calls back on its main thread between tasks: a longer
+    // buffer rides out a slow frame.
+    mixer.spec.samples = 1024;
+#else
     mixer.spec.samples = 256;
+#endif
     mixer.spec.callback = audioCallback;
     mixer.spec.userdata = nullptr;
     // No obtained spec: SDL converts to exactly this format and fills in
@@ -58,6 +67,20 @@ void mix(Uint8* dst, const Uint8* src, Uint32 bytes)
 }
 } // namespace
 
+#ifdef __EMSCRIPTEN__
+namespace {
+bool browser_audio_running()
+{
+    // clang-format off
+    return EM_ASM_INT({
+        const sdl = Module['SDL2'];
+        return sdl && sdl.audioContext && sdl.audioContext.state === 'running' ? 1 : 0;
+    }) != 0;
+    // clang-format on
+}
+} // namespace
+#endif
+
 // Runs on SDL's audio thread with the device lock held.
 void audioCallback(void* /*userdata*/, Uint8* stream, int len)
 {
@@ -85,6 +108,14 @@ void audioCallback(void* /*userdata*/, Uint8* stream, int len)
 
 void playSound(sound_data_t* sound, sound_t id)
 {
+#ifdef __EMSCRIPTEN__
+    // Until the player's first key or click the browser keeps the audio
+    // stopped; a sound started then would never finish, and screens wait
+    // for their sounds, so it counts as finished at once.
+    if (!browser_audio_running()) {
+        return;
+    }
+#endif
     AudioDeviceLock lock;
     if (mixer.active_count == 0) {
         SDL_PauseAudio(0);
