@@ -42,13 +42,6 @@ FrameCache::FrameCache(SDL_Renderer* renderer)
     commands.reserve(4096);
 }
 
-FrameCache::~FrameCache()
-{
-    if (target != nullptr) {
-        SDL_DestroyTexture(target);
-    }
-}
-
 void FrameCache::clear(SDL_Color colour)
 {
     int w = 0;
@@ -108,7 +101,7 @@ void FrameCache::present(int size, SDL_Point origin)
             draw_all();
             target_stale = true;
         } else {
-            SDL_SetRenderTarget(renderer, target);
+            SDL_SetRenderTarget(renderer, target.get());
             if (target_stale) {
                 draw_all();
             } else {
@@ -116,7 +109,7 @@ void FrameCache::present(int size, SDL_Point origin)
             }
             SDL_SetRenderTarget(renderer, nullptr);
             target_stale = false;
-            SDL_RenderCopy(renderer, target, nullptr, nullptr);
+            SDL_RenderCopy(renderer, target.get(), nullptr, nullptr);
         }
         SDL_RenderPresent(renderer);
     }
@@ -128,22 +121,20 @@ void FrameCache::present(int size, SDL_Point origin)
 
 bool FrameCache::keep_target(int w, int h)
 {
-    if (target != nullptr && w == width && h == height) {
+    if (target && w == width && h == height) {
         return true;
     }
-    if (target != nullptr) {
-        SDL_DestroyTexture(target);
-    }
+    target.reset();
     width = w;
     height = h;
     target_stale = true;
     everything_dirty = true;
-    target =
-        w > 0 && h > 0 ? SDL_CreateTexture(renderer, frame_format(renderer), SDL_TEXTUREACCESS_TARGET, w, h) : nullptr;
-    if (target != nullptr) {
-        SDL_SetTextureBlendMode(target, SDL_BLENDMODE_NONE);
+    target.reset(w > 0 && h > 0 ? SDL_CreateTexture(renderer, frame_format(renderer), SDL_TEXTUREACCESS_TARGET, w, h)
+                                : nullptr);
+    if (target) {
+        SDL_SetTextureBlendMode(target.get(), SDL_BLENDMODE_NONE);
     }
-    return target != nullptr;
+    return static_cast<bool>(target);
 }
 
 int FrameCache::count_dirty_tiles()

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "display/DrawBatches.h"
 
 #include <SDL.h>
@@ -14,7 +15,6 @@
 class FrameCache {
 public:
     explicit FrameCache(SDL_Renderer* renderer);
-    ~FrameCache();
     FrameCache(const FrameCache&) = delete;
     FrameCache& operator=(const FrameCache&) = delete;
 
@@ -54,7 +54,7 @@ private:
     // The software renderer pays little per call but draws geometry its own way.
     bool batched;
     DrawBatches batches;
-    SDL_Texture* target = nullptr;
+    Texture target;
     int width = 0;
     int height = 0;
     bool target_stale = true;

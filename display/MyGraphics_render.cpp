@@ -36,15 +36,6 @@ MyGraphics_render::MyGraphics_render(SDL_Renderer* renderer, bool redraw_changes
 {
 }
 
-MyGraphics_render::~MyGraphics_render()
-{
-    for (unsigned i = 0; i < glyph_texture_count; ++i) {
-        store_glyph_texture(static_cast<int>(i), nullptr);
-    }
-    keep_glyph_source(0, nullptr);
-    keep_glyph_source(1, nullptr);
-}
-
 void MyGraphics_render::print(int line, int column, simple_colour_t fg, SDL_Color const& bg, int c)
 {
     MyGraphics_render::printxy(column * glyph_size, line * glyph_size, fg, bg, c);
@@ -296,7 +287,7 @@ void MyGraphics_render::copy_glyph(simple_colour_t ink, int c, int x, int y)
     // An ink outside the two glyph sets draws no glyph rather than reading
     // past the texture table.
     const auto index = static_cast<unsigned>(ink);
-    if (index >= glyph_texture_count || glyph_textures[index] == nullptr) {
+    if (index >= glyph_texture_count || !glyph_textures[index]) {
         return;
     }
     const SDL_Rect destination{x, y, glyph_size, glyph_size};
@@ -309,5 +300,5 @@ void MyGraphics_render::copy_glyph(simple_colour_t ink, int c, int x, int y)
         }
     }
     const SDL_Rect source = glyph_source(c, source_cell);
-    copy(glyph_textures[index], &source, &destination);
+    copy(glyph_textures[index].get(), &source, &destination);
 }

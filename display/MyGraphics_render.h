@@ -1,4 +1,5 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "display/FrameCache.h"
 #include "display/MyGraphics.h"
 
@@ -11,7 +12,7 @@
 class MyGraphics_render : public MyGraphics {
 public:
     explicit MyGraphics_render(SDL_Renderer* renderer, bool redraw_changes_only = false);
-    ~MyGraphics_render() override;
+    ~MyGraphics_render() override = default;
     MyGraphics_render(const MyGraphics_render&) = delete;
     MyGraphics_render& operator=(const MyGraphics_render&) = delete;
 
@@ -39,8 +40,8 @@ public:
 
     // Builds glyph set 0 or 1 (sixteen coloured textures) from a bitmap file.
     void load(int set, const char* filename, int glyph_size, int check_line);
-    SDL_Surface* recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g, unsigned char b,
-                                        int check_line);
+    SurfacePtr recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g, unsigned char b,
+                                      int check_line);
 
     // Black (or any colour) round the game screen, after the scene.
     void blank_borders(SDL_Color colour);
@@ -53,7 +54,7 @@ public:
     int column_to_x(int column) const;
     void drawBlank(int x, int y, SDL_Color const& colour);
 
-    SDL_Texture* glyph_texture(int index) const { return glyph_textures[index]; }
+    SDL_Texture* glyph_texture(int index) const { return glyph_textures[index].get(); }
     int cursor_line() const { return cur_line; }
     int cursor_column() const { return cur_column; }
 
@@ -66,14 +67,13 @@ private:
     void recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g, unsigned char b,
                        int check_line);
     void store_glyph_texture(int index, SDL_Texture* texture);
-    void keep_glyph_source(int set, SDL_Surface* source);
     void fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend);
     void copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const* dst);
     SDL_BlendMode draw_blend_mode() const;
 
     SDL_Color current_paper{255, 255, 255, 255};
     simple_colour_t current_ink = BLACK;
-    SDL_Texture* glyph_textures[glyph_texture_count] = {};
+    Texture glyph_textures[glyph_texture_count];
     SDL_Renderer* renderer;
     int cur_line = 0;
     int cur_column = 0;
@@ -88,10 +88,10 @@ private:
     // coloured and scaled to the current cell size in its layout, each made
     // on the first use of its ink.
     bool software = false;
-    SDL_Surface* glyph_sources[2] = {};
-    SDL_Texture* prescaled[glyph_texture_count] = {};
+    SurfacePtr glyph_sources[2];
+    Texture prescaled[glyph_texture_count];
     int prescaled_size[glyph_texture_count] = {};
 };
 
-// A new surface, twice as wide and high, each pixel a 2x2 block. Caller frees.
-SDL_Surface* double_image_size(SDL_Surface* source);
+// A new surface, twice as wide and high, each pixel a 2x2 block.
+SurfacePtr double_image_size(SDL_Surface* source);
