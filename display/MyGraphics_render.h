@@ -1,14 +1,14 @@
 #pragma once
 #include "base/SdlOwners.h"
-#include "display/FrameCache.h"
+#include "display/Frame.h"
 #include "display/MyGraphics.h"
 
 #include <memory>
 
 // Draws cells on the SDL renderer by copying 16x16 glyph cells out of
-// pre-coloured textures, scaled to glyph_size. Made `redraw_changes_only`,
-// it collects a frame's drawing and, at present(), redraws only what
-// changed since the last frame; otherwise every call draws at once.
+// pre-coloured textures, scaled to glyph_size. Its fills and copies go to a
+// Frame: made `redraw_changes_only`, a frame cache that at present() redraws
+// only what changed since the last frame; otherwise straight to the renderer.
 class MyGraphics_render : public MyGraphics {
 public:
     explicit MyGraphics_render(SDL_Renderer* renderer, bool redraw_changes_only = false);
@@ -67,8 +67,6 @@ private:
     void recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g, unsigned char b,
                        int check_line);
     void store_glyph_texture(int index, SDL_Texture* texture);
-    void fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend);
-    void copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const* dst);
     SDL_BlendMode draw_blend_mode() const;
 
     SDL_Color current_paper{255, 255, 255, 255};
@@ -78,7 +76,7 @@ private:
     int cur_line = 0;
     int cur_column = 0;
     bool paper_transparent = false;
-    std::unique_ptr<FrameCache> frame_cache;
+    std::unique_ptr<Frame> frame;
     // The colour a fill without one uses: what the last fill or clear set.
     SDL_Color draw_colour{0, 0, 0, 255};
 
