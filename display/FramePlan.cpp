@@ -54,8 +54,8 @@ bool same_pixels(DrawCommand const& a, DrawCommand const& b)
 
 bool TileGrid::operator==(TileGrid const& other) const
 {
-    return size == other.size && origin.x == other.origin.x && origin.y == other.origin.y &&
-           columns == other.columns && rows == other.rows;
+    return size == other.size && origin.x == other.origin.x && origin.y == other.origin.y && columns == other.columns &&
+           rows == other.rows;
 }
 
 TileGrid tile_grid(int width, int height, int tile_size, SDL_Point origin)

@@ -16,9 +16,9 @@ struct DrawCommand {
     std::uint64_t serial = 0;       // stands for the texture's pixels; 0: unknown
     SDL_Rect src{};                 // a copy's source rectangle, always given
     SDL_Rect dst{};
-    SDL_Color colour{};             // a fill's colour; a copy's colour and alpha mods
+    SDL_Color colour{}; // a fill's colour; a copy's colour and alpha mods
     SDL_BlendMode blend = SDL_BLENDMODE_NONE;
-    SDL_Rect clip{};                // the renderer's clip; w == 0: none
+    SDL_Rect clip{}; // the renderer's clip; w == 0: none
 };
 
 // True when both draw the same pixels. A copy from a texture of unknown

@@ -204,7 +204,5 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
         SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
         store_glyph_texture(set * 16 + colour, texture);
     }
-    if (software) {
-        glyph_sources[set] = std::move(source);
-    }
+    glyph_sources[set] = std::move(source);
 }

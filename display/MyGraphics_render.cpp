@@ -243,7 +243,8 @@ void MyGraphics_render::copy_glyph(simple_colour_t ink, int c, int x, int y)
         return;
     }
     const SDL_Rect destination{x, y, glyph_size, glyph_size};
-    if (software) {
+    // A renderer that draws triangles copies whole-number scales evenly.
+    if (software || glyph_size % source_cell != 0) {
         SDL_Texture* scaled = prescaled_texture(index);
         if (scaled != nullptr) {
             const SDL_Rect source = glyph_source(c, glyph_size);

@@ -80,11 +80,14 @@ private:
     // The colour a fill without one uses: what the last fill or clear set.
     SDL_Color draw_colour{0, 0, 0, 255};
 
-    // The software renderer copies a scaled cell dozens of times slower than
-    // a straight one, and other layouts than its own several times slower,
-    // so on it each set's bitmap is kept and cells are drawn from copies
-    // coloured and scaled to the current cell size in its layout, each made
-    // on the first use of its ink.
+    // Cells are drawn one to one from copies of each set coloured and
+    // scaled to the current cell size, each made on the first use of its ink
+    // at that size: on the software renderer always (a scaled copy costs it
+    // dozens of times a straight one), elsewhere at cells that are not a
+    // whole multiple of 16, whose scaled copies may land a pixel differently
+    // when clipped or drawn into the kept frame, which would make the frame
+    // cache draw every changing frame whole.
+    // Blending opaque paper costs the software renderer a blend per pixel.
     bool software = false;
     SurfacePtr glyph_sources[2];
     Texture prescaled[glyph_texture_count];

@@ -42,9 +42,8 @@ std::uint64_t old_hash(DrawCommand const& c)
 {
     const auto mix = [](std::uint64_t h, std::uint64_t v) { return (h ^ v) * 1099511628211ull; };
     const auto bits = [](SDL_Rect r) {
-        return std::uint64_t{static_cast<std::uint16_t>(r.x)} << 48 | std::uint64_t{static_cast<std::uint16_t>(r.w)}
-                                                                           << 16 |
-               static_cast<std::uint16_t>(r.h);
+        return std::uint64_t{static_cast<std::uint16_t>(r.x)} << 48 |
+               std::uint64_t{static_cast<std::uint16_t>(r.w)} << 16 | static_cast<std::uint16_t>(r.h);
     };
     const std::uint64_t h = mix(1469598103934665603ull, reinterpret_cast<std::uintptr_t>(c.texture));
     return mix(1469598103934665603ull, mix(mix(mix(mix(h, bits(c.src)), bits(c.dst)), 0), 2));
@@ -62,15 +61,15 @@ TEST(FramePlan, ATileIsRedrawnUnlessItsCommandsAreExactlyLastFramesOnes)
     } const cases[] = {
         {{paper(8, red), glyph(8)}, {paper(8, red), glyph(8)}, "...."},
         {{paper(8, red)}, {paper(8, white)}, ".#.."},
-        {{glyph(8)}, {glyph(8, 8)}, ".#.."}, // re-made, written to, or another at the same address
+        {{glyph(8)}, {glyph(8, 8)}, ".#.."},    // re-made, written to, or another at the same address
         {{glyph(8, 0)}, {glyph(8, 0)}, ".#.."}, // a texture of unknown serial
         {{glyph(8)}, {glyph(8, 7, 0, {255, 0, 255, 255})}, ".#.."},
         {{glyph(8)}, {glyph(8, 7, 0, {255, 255, 255, 128})}, ".#.."},
         {{glyph(8)}, {added}, ".#.."},
         {{glyph(8)}, {clipped}, ".#.."},
-        {{glyph(8)}, {glyph(12)}, ".##."},                              // slid by half a tile
+        {{glyph(8)}, {glyph(12)}, ".##."},                                  // slid by half a tile
         {{paper(16, red), glyph(16)}, {glyph(16), paper(16, red)}, "..#."}, // drawn in another order
-        {{glyph(-20), glyph(40)}, {}, "...."},                          // off the window
+        {{glyph(-20), glyph(40)}, {}, "...."},                              // off the window
         {{}, {paper(0, white, Kind::clear, 32)}, "####"},
     };
     for (const Case& c : cases) {
