@@ -101,6 +101,12 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
     SDL_GetRenderDrawColor(renderer, &colour.r, &colour.g, &colour.b, &colour.a);
 
     const TileGrid grid = tile_grid(w, h, tile_size, tile_origin);
+    // Most frames repeat the last one exactly: then no tile can have changed.
+    if (grid == last_lists.grid &&
+        std::equal(commands.begin(), commands.end(), last_commands.begin(), last_commands.end(), same_pixels)) {
+        commands.clear();
+        return;
+    }
     list_tiles(grid, commands, lists);
     const std::vector<std::uint8_t> changed = changed_tiles(last_lists, last_commands, lists, commands);
     FrameFacts facts;

@@ -29,6 +29,8 @@ if [ "$measure_from" -gt 60 ]; then
 fi
 
 [ -x "$game_a" ] || die "no game at $game_a (build it, or set KWORBLE_BIN)"
+# Full screen on X needs a window manager.
+tools_needed="$tools_needed openbox:openbox"
 trap cleanup EXIT
 start_xvfb
 start_app "$(cd "$(dirname "$game_a")" && pwd)" "$game_a"
