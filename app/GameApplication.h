@@ -1,5 +1,6 @@
 #pragma once
 #include "app/ScrollText.h"
+#include "base/SdlOwners.h"
 #include "base/Timers.h"
 #include "display/Colours.h"
 #include "sound/MySoundManager.h"
@@ -158,12 +159,12 @@ private:
     void pad_key(SDL_JoystickID id, int source, SDL_Keycode key, bool pressed);
 
     struct Pad {
-        SDL_GameController* controller = nullptr;
+        GameControllerPtr controller;
         std::map<int, SDL_Keycode> held;
         int stick[2] = {0, 0};
     };
 
-    SDL_Renderer* renderer;
+    SDL_Renderer* renderer; // not owned
     MonsterManager monsters;
     std::unique_ptr<Player> player;
     std::unique_ptr<DemoController> demo_controller;

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -82,9 +83,6 @@ void GameApplication::start_pads()
 
 void GameApplication::stop_pads()
 {
-    for (auto& [id, pad] : pads) {
-        SDL_GameControllerClose(pad.controller);
-    }
     pads.clear();
     if (pads_started) {
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
@@ -99,12 +97,12 @@ void GameApplication::open_pad(int device_index)
     if (!pads_started || id < 0 || pads.count(id) != 0 || !SDL_IsGameController(device_index)) {
         return;
     }
-    SDL_GameController* controller = SDL_GameControllerOpen(device_index);
+    GameControllerPtr controller(SDL_GameControllerOpen(device_index));
     if (controller == nullptr) {
         printf("SDL_GameControllerOpen failed: %s\n", SDL_GetError());
         return;
     }
-    pads[id].controller = controller;
+    pads[id].controller = std::move(controller);
 }
 
 void GameApplication::close_pad(SDL_JoystickID id)
@@ -114,7 +112,6 @@ void GameApplication::close_pad(SDL_JoystickID id)
         return;
     }
     // SDL lets go of the pad's buttons and centres its stick before it goes.
-    SDL_GameControllerClose(found->second.controller);
     pads.erase(found);
 }
 

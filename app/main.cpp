@@ -1,4 +1,5 @@
 #include "app/GameApplication.h"
+#include "base/SdlOwners.h"
 #include "base/Utilities.h"
 #include "display/BitmapFile.h"
 #include "display/Window.h"
@@ -19,13 +20,12 @@ namespace {
 // The icon is a nicety: without a usable file the game starts all the same.
 void set_window_icon(SDL_Window* window)
 {
-    SDL_Surface* icon = load_bitmap_file("kworble_icon.bmp");
+    const SurfacePtr icon(load_bitmap_file("kworble_icon.bmp"));
     if (icon == nullptr) {
         SDL_ClearError();
         return;
     }
-    SDL_SetWindowIcon(window, icon);
-    SDL_FreeSurface(icon);
+    SDL_SetWindowIcon(window, icon.get());
 }
 
 // A software GL driver allocates and frees frame-sized buffers every frame.
@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     set_window_icon(GetGameWindow());
-    SDL_Renderer* renderer = SDL_CreateRenderer(GetGameWindow(), -1, 0);
+    RendererPtr renderer(SDL_CreateRenderer(GetGameWindow(), -1, 0));
     if (renderer == nullptr) {
         puts("Could not create renderer");
         SDL_Quit();
@@ -98,11 +98,11 @@ int main(int argc, char* argv[])
     int result = 0;
     {
         // Everything the application owns goes before SDL shuts down.
-        auto app = std::make_unique<GameApplication>(renderer);
+        auto app = std::make_unique<GameApplication>(renderer.get());
         result = app->main(argc, argv);
     }
-    SDL_DestroyRenderer(renderer);
-    SDL_DestroyWindow(GetGameWindow());
+    renderer.reset();
+    DestroyGameWindow();
     SDL_Quit();
     return result;
 }

@@ -1,5 +1,8 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "display/MyGraphics_record.h"
+
+#include <cstdint>
 
 // One command class per recorded drawing call. Arguments are captured by
 // value so a recording does not depend on the caller's objects living on.
@@ -197,17 +200,23 @@ private:
 class RenderCopy_dispatcher : public MyGraphics_dispatcher {
 public:
     RenderCopy_dispatcher(SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect* dst)
-        : texture(texture), src_is_null(src == nullptr), src(src ? *src : SDL_Rect{}), dst_is_null(dst == nullptr),
-          dst(dst ? *dst : SDL_Rect{})
+        : texture(texture), made(Texture::made_serial_of(texture)), src_is_null(src == nullptr),
+          src(src ? *src : SDL_Rect{}), dst_is_null(dst == nullptr), dst(dst ? *dst : SDL_Rect{})
     {
     }
     void run(MyGraphics& target) override
     {
+        // A texture that has gone with the screen that made it is not drawn:
+        // the pointer is only looked up, never followed, until it is known alive.
+        if (made != 0 && Texture::made_serial_of(texture) != made) {
+            return;
+        }
         target.RenderCopy(texture, src_is_null ? nullptr : &src, dst_is_null ? nullptr : &dst);
     }
 
 private:
     SDL_Texture* texture; // not owned
+    std::uint64_t made;
     bool src_is_null;
     SDL_Rect src;
     bool dst_is_null;

@@ -1,70 +1,49 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "display/DrawBatches.h"
+#include "display/Frame.h"
+#include "display/FramePlan.h"
 
 #include <SDL.h>
 
-#include <cstdint>
 #include <vector>
 
 // Keeps the last frame in a texture of the window's size and, each frame,
-// redraws only the cells whose drawing differs from the frame before:
-// a frame's fills and copies are collected, hashed per cell-sized tile,
-// and replayed clipped to the tiles that changed. A frame that changes
-// nothing is not presented at all.
-class FrameCache {
+// redraws only the tiles whose drawing is not exactly the frame before's:
+// a frame's fills and copies are collected with all that decides their
+// pixels, compared tile by tile with the last frame's, and replayed clipped
+// to the tiles that changed. A frame that changes nothing is not presented.
+// When the kept frame cannot be made or drawn into, every frame is drawn
+// whole from then on.
+class FrameCache : public Frame {
 public:
     explicit FrameCache(SDL_Renderer* renderer);
-    ~FrameCache();
-    FrameCache(const FrameCache&) = delete;
-    FrameCache& operator=(const FrameCache&) = delete;
 
-    void clear(SDL_Color colour);
-    void fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend);
-    // A null source is the whole texture; a null destination the whole window.
-    void copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const* dst);
-
-    // Brings the window up to date with this frame's drawing and starts the next.
-    void present(int tile_size, SDL_Point tile_origin);
-    // The next present redraws and shows everything (after an expose, a
-    // restore, or lost target contents).
-    void redraw_all() { everything_dirty = true; }
+    void clear(SDL_Color colour) override;
+    void fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend) override;
+    void copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const* dst) override;
+    void present(int tile_size, SDL_Point tile_origin) override;
+    void redraw_all() override;
 
 private:
-    struct Command {
-        SDL_Texture* texture; // null for a fill
-        SDL_Rect src;         // w == 0: the whole texture
-        SDL_Rect dst;
-        SDL_Color colour;
-        SDL_BlendMode blend;
-        bool is_clear;
-    };
-
+    SDL_Rect renderer_clip() const;
     bool keep_target(int width, int height);
-    int count_dirty_tiles();
-    // A copy the renderer may sample differently in the kept frame.
-    bool frame_has_uneven_copy() const;
-    void draw(Command const& command, bool clipped);
+    void give_up(const char* what);
     // Draws the commands that reach into clip (all of them without one).
-    void draw_commands(SDL_Rect const* clip);
-    void draw_all() { draw_commands(nullptr); }
-    void draw_dirty();
-    void show_target();
+    void draw_commands(TileGrid const& grid, SDL_Rect const* clip);
 
     SDL_Renderer* renderer;
     // The software renderer pays little per call but draws geometry its own way.
     bool batched;
     DrawBatches batches;
-    SDL_Texture* target = nullptr;
+    Texture target;
     int width = 0;
     int height = 0;
-    bool target_stale = true;
-    bool everything_dirty = true;
-    std::vector<Command> commands;
-    std::vector<std::uint64_t> tile_hashes;
-    std::vector<std::uint64_t> last_hashes;
-    std::vector<SDL_Rect> dirty_rects;
-    int columns = 0;
-    int rows = 0;
-    int tile_size = 8;
-    SDL_Point tile_origin{0, 0};
+    bool kept_current = false;
+    bool gave_up = false;
+    std::vector<DrawCommand> commands;
+    std::vector<DrawCommand> last_commands;
+    TileLists lists;
+    TileLists last_lists;
+    std::vector<DrawCommand const*> selected;
 };

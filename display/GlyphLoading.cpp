@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -59,7 +60,7 @@ bool row_has_pixel(SDL_Surface* surface, int row, Uint32 value)
 }
 
 // An empty surface of the source's size, red in the lowest byte.
-SDL_Surface* new_recolour_surface(SDL_Surface* source)
+SurfacePtr new_recolour_surface(SDL_Surface* source)
 {
     int bpp = 0;
     Uint32 rmask = 0;
@@ -69,45 +70,45 @@ SDL_Surface* new_recolour_surface(SDL_Surface* source)
     if (!SDL_PixelFormatEnumToMasks(SDL_PIXELFORMAT_BGR888, &bpp, &rmask, &gmask, &bmask, &amask)) {
         fatal_with_sdl_error("SDL_PixelFormatEnumToMasks error: %s\n");
     }
-    return SDL_CreateRGBSurface(0, source->w, source->h, bpp, rmask, gmask, bmask, amask);
+    return SurfacePtr(SDL_CreateRGBSurface(0, source->w, source->h, bpp, rmask, gmask, bmask, amask));
 }
 
 } // namespace
 
-SDL_Surface* double_image_size(SDL_Surface* source)
+SurfacePtr double_image_size(SDL_Surface* source)
 {
     const SDL_PixelFormat* format = source->format;
-    SDL_Surface* doubled = SDL_CreateRGBSurface(0, source->w * 2, source->h * 2, format->BitsPerPixel, format->Rmask,
-                                                format->Gmask, format->Bmask, format->Amask);
+    SurfacePtr doubled(SDL_CreateRGBSurface(0, source->w * 2, source->h * 2, format->BitsPerPixel, format->Rmask,
+                                            format->Gmask, format->Bmask, format->Amask));
     if (doubled == nullptr) {
         Utilities::fatalError("failed to create surface in double_image_size()");
     }
     if (format->palette != nullptr) {
         // Raw values of a paletted picture only mean the same with its own palette.
-        SDL_SetSurfacePalette(doubled, format->palette);
+        SDL_SetSurfacePalette(doubled.get(), format->palette);
     }
     SDL_LockSurface(source);
-    SDL_LockSurface(doubled);
+    SDL_LockSurface(doubled.get());
     for (int y = 0; y < source->h; ++y) {
         for (int x = 0; x < source->w; ++x) {
             const Uint32 pixel = getpixel(source, x, y);
-            putpixel(doubled, 2 * x, 2 * y, pixel);
-            putpixel(doubled, 2 * x, 2 * y + 1, pixel);
-            putpixel(doubled, 2 * x + 1, 2 * y, pixel);
-            putpixel(doubled, 2 * x + 1, 2 * y + 1, pixel);
+            putpixel(doubled.get(), 2 * x, 2 * y, pixel);
+            putpixel(doubled.get(), 2 * x, 2 * y + 1, pixel);
+            putpixel(doubled.get(), 2 * x + 1, 2 * y, pixel);
+            putpixel(doubled.get(), 2 * x + 1, 2 * y + 1, pixel);
         }
     }
-    SDL_UnlockSurface(doubled);
+    SDL_UnlockSurface(doubled.get());
     SDL_UnlockSurface(source);
     return doubled;
 }
 
-SDL_Surface* MyGraphics_render::recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g,
-                                                       unsigned char b, int check_line)
+SurfacePtr MyGraphics_render::recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g,
+                                                     unsigned char b, int check_line)
 {
-    SDL_Surface* coloured = new_recolour_surface(source);
+    SurfacePtr coloured = new_recolour_surface(source);
     if (coloured != nullptr) {
-        recolour_into(source, coloured, r, g, b, check_line);
+        recolour_into(source, coloured.get(), r, g, b, check_line);
     }
     return coloured;
 }
@@ -149,27 +150,23 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
     if (static_cast<unsigned>(set) > 1) {
         Utilities::fatalError("Invalid texture set");
     }
-    SDL_Surface* source = load_bitmap_file(filename);
+    SurfacePtr source(load_bitmap_file(filename));
     if (source == nullptr) {
         fatal_with_sdl_error("Error loading bitmap: %s\n");
     }
     if (glyph_size == 8) {
-        SDL_Surface* doubled = double_image_size(source);
-        SDL_FreeSurface(source);
-        source = doubled;
+        source = double_image_size(source.get());
     } else if (glyph_size != 16) {
-        SDL_FreeSurface(source);
         Utilities::fatalError("Glyph sizes supported are only 8 and 16 at the moment");
     }
-    if (!row_has_pixel(source, check_line, raw_black)) {
+    if (!row_has_pixel(source.get(), check_line, raw_black)) {
         puts("No black on load?");
-        SDL_FreeSurface(source);
         Utilities::fatalError("No black");
     }
 
     // One recolouring surface serves all sixteen colours: fresh memory for
     // each would cost more than the recolouring itself.
-    SDL_Surface* coloured = new_recolour_surface(source);
+    const SurfacePtr coloured = new_recolour_surface(source.get());
     for (int colour = 0; colour < 16; ++colour) {
         if (coloured == nullptr) {
             printf("Surface creation failed: %s\n", SDL_GetError());
@@ -177,9 +174,9 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
         }
         SDL_Color rgb;
         get_rgb_from_simple_colour(&rgb, static_cast<simple_colour_t>(colour));
-        recolour_into(source, coloured, rgb.r, rgb.g, rgb.b, check_line);
+        recolour_into(source.get(), coloured.get(), rgb.r, rgb.g, rgb.b, check_line);
         const SDL_Color& key = hot_pink_means_transparent;
-        if (SDL_SetColorKey(coloured, SDL_TRUE, SDL_MapRGB(coloured->format, key.r, key.g, key.b)) != 0) {
+        if (SDL_SetColorKey(coloured.get(), SDL_TRUE, SDL_MapRGB(coloured->format, key.r, key.g, key.b)) != 0) {
             fatal_with_sdl_error("SDL_SetColorKey<2> error: %s\n");
         }
         int bpp = 0;
@@ -192,26 +189,20 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
             continue;
         }
         // Starts all zero, so whatever the keyed blit skips stays transparent.
-        SDL_Surface* with_alpha = SDL_CreateRGBSurface(0, coloured->w, coloured->h, bpp, rmask, gmask, bmask, amask);
+        const SurfacePtr with_alpha(SDL_CreateRGBSurface(0, coloured->w, coloured->h, bpp, rmask, gmask, bmask, amask));
         if (with_alpha == nullptr) {
             printf("SDL_CreateRGBSurface error: %s\n", SDL_GetError());
             continue;
         }
-        if (SDL_BlitSurface(coloured, nullptr, with_alpha, nullptr) != 0) {
+        if (SDL_BlitSurface(coloured.get(), nullptr, with_alpha.get(), nullptr) != 0) {
             fatal_with_sdl_error("SDL_BlitSurface<2> error: %s\n");
         }
-        SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, with_alpha);
+        SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, with_alpha.get());
         if (texture == nullptr) {
             fatal_with_sdl_error("texture creation failed: %s\n");
         }
         SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
         store_glyph_texture(set * 16 + colour, texture);
-        SDL_FreeSurface(with_alpha);
     }
-    SDL_FreeSurface(coloured);
-    if (software) {
-        keep_glyph_source(set, source);
-    } else {
-        SDL_FreeSurface(source);
-    }
+    glyph_sources[set] = std::move(source);
 }

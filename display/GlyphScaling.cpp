@@ -10,7 +10,7 @@ constexpr int source_cell = 16;
 // hold (black strokes in the ink, the key colour clear, any other colour
 // as it is), by nearest neighbour. Cell edges land on whole pixels, so
 // every cell scales on its own.
-SDL_Surface* coloured_sheet(SDL_Surface* source, SDL_Color ink, int cell)
+SurfacePtr coloured_sheet(SDL_Surface* source, SDL_Color ink, int cell)
 {
     const int width = source->w * cell / source_cell;
     const int height = source->h * cell / source_cell;
@@ -18,7 +18,7 @@ SDL_Surface* coloured_sheet(SDL_Surface* source, SDL_Color ink, int cell)
     if (width <= 0 || height <= 0 || SDL_GetColorKey(source, &stroke_key) != 0) {
         return nullptr;
     }
-    SDL_Surface* sheet = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    SurfacePtr sheet(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
     if (sheet == nullptr) {
         return nullptr;
     }
@@ -50,48 +50,30 @@ SDL_Surface* coloured_sheet(SDL_Surface* source, SDL_Color ink, int cell)
 SDL_Texture* MyGraphics_render::prescaled_texture(unsigned index)
 {
     if (prescaled_size[index] == glyph_size) {
-        return prescaled[index];
+        return prescaled[index].get();
     }
-    if (prescaled[index] != nullptr) {
-        SDL_DestroyTexture(prescaled[index]);
-        prescaled[index] = nullptr;
-    }
+    prescaled[index].reset();
     // Remembered even when it fails, so a failure is not retried per glyph.
     prescaled_size[index] = glyph_size;
-    SDL_Surface* source = glyph_sources[index / 16];
+    SDL_Surface* source = glyph_sources[index / 16].get();
     if (source == nullptr || glyph_size <= 0) {
         return nullptr;
     }
-    SDL_Surface* sheet = coloured_sheet(source, simple_colours[index % 16], glyph_size);
+    const SurfacePtr sheet = coloured_sheet(source, simple_colours[index % 16], glyph_size);
     if (sheet == nullptr) {
         return nullptr;
     }
-    prescaled[index] = SDL_CreateTextureFromSurface(renderer, sheet);
-    SDL_FreeSurface(sheet);
-    if (prescaled[index] != nullptr) {
-        SDL_SetTextureBlendMode(prescaled[index], SDL_BLENDMODE_BLEND);
+    prescaled[index].reset(SDL_CreateTextureFromSurface(renderer, sheet.get()));
+    if (prescaled[index]) {
+        SDL_SetTextureBlendMode(prescaled[index].get(), SDL_BLENDMODE_BLEND);
     }
-    return prescaled[index];
+    return prescaled[index].get();
 }
 
 void MyGraphics_render::store_glyph_texture(int index, SDL_Texture* texture)
 {
     // Loading a set again replaces its textures without leaking the old ones.
-    if (glyph_textures[index] != nullptr) {
-        SDL_DestroyTexture(glyph_textures[index]);
-    }
-    if (prescaled[index] != nullptr) {
-        SDL_DestroyTexture(prescaled[index]);
-    }
-    glyph_textures[index] = texture;
-    prescaled[index] = nullptr;
+    glyph_textures[index].reset(texture);
+    prescaled[index].reset();
     prescaled_size[index] = 0;
-}
-
-void MyGraphics_render::keep_glyph_source(int set, SDL_Surface* source)
-{
-    if (glyph_sources[set] != nullptr) {
-        SDL_FreeSurface(glyph_sources[set]);
-    }
-    glyph_sources[set] = source;
 }

@@ -1,6 +1,6 @@
 #include "display/MyGraphics_render.h"
 
-#include "base/Utilities.h"
+#include "display/FrameCache.h"
 #include "display/Window.h"
 
 namespace {
@@ -31,18 +31,13 @@ bool is_software(SDL_Renderer* renderer)
 } // namespace
 
 MyGraphics_render::MyGraphics_render(SDL_Renderer* renderer, bool redraw_changes_only)
-    : renderer(renderer), frame_cache(redraw_changes_only ? std::make_unique<FrameCache>(renderer) : nullptr),
-      software(is_software(renderer))
+    : renderer(renderer), software(is_software(renderer))
 {
-}
-
-MyGraphics_render::~MyGraphics_render()
-{
-    for (unsigned i = 0; i < glyph_texture_count; ++i) {
-        store_glyph_texture(static_cast<int>(i), nullptr);
+    if (redraw_changes_only) {
+        frame = std::make_unique<FrameCache>(renderer);
+    } else {
+        frame = std::make_unique<DirectFrame>(renderer);
     }
-    keep_glyph_source(0, nullptr);
-    keep_glyph_source(1, nullptr);
 }
 
 void MyGraphics_render::print(int line, int column, simple_colour_t fg, SDL_Color const& bg, int c)
@@ -155,45 +150,29 @@ void MyGraphics_render::skip_1_forward()
 void MyGraphics_render::clear_screen(SDL_Color const& colour)
 {
     draw_colour = SDL_Color{colour.r, colour.g, colour.b, 255};
-    if (frame_cache) {
-        frame_cache->clear(colour);
-        return;
-    }
-    if (SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, 255) != 0) {
-        Utilities::fatalErrorSDL("MyGraphics_render::clear_screen SDL_SetRenderDrawColor Error =");
-    }
-    if (SDL_RenderClear(renderer) != 0) {
-        Utilities::fatalErrorSDL("MyGraphics_render::clear_screen SDL_RenderClear Error =");
-    }
+    frame->clear(colour);
 }
 
 void MyGraphics_render::FillRect(SDL_Color const& colour, SDL_Rect const& rect)
 {
     draw_colour = colour;
-    if (!frame_cache) {
-        SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
-    }
     FillRect(rect);
 }
 
 void MyGraphics_render::FillRect(SDL_Rect const& rect)
 {
     const SDL_Rect shifted = game_to_screen(rect);
-    if (frame_cache) {
-        frame_cache->fill(shifted, draw_colour, draw_blend_mode());
-        return;
-    }
-    SDL_RenderFillRect(renderer, &shifted);
+    frame->fill(shifted, draw_colour, draw_blend_mode());
 }
 
 void MyGraphics_render::RenderCopy(SDL_Texture* texture, SDL_Rect* src, SDL_Rect* dst)
 {
     if (dst == nullptr) {
-        copy(texture, src, nullptr);
+        frame->copy(texture, src, nullptr);
         return;
     }
     const SDL_Rect shifted = game_to_screen(*dst);
-    copy(texture, src, &shifted);
+    frame->copy(texture, src, &shifted);
 }
 
 void MyGraphics_render::update_game_screen_offset(int on)
@@ -221,33 +200,7 @@ void MyGraphics_render::drawBlank(int x, int y, SDL_Color const& colour)
     draw_colour = colour;
     // Blending opaque paper changes nothing but costs the software
     // renderer a blend per pixel instead of a plain fill.
-    fill(cell, colour, software && colour.a == 255 ? SDL_BLENDMODE_NONE : draw_blend_mode());
-}
-
-void MyGraphics_render::fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend)
-{
-    if (frame_cache) {
-        frame_cache->fill(rect, colour, blend);
-        return;
-    }
-    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
-    const SDL_BlendMode mode = draw_blend_mode();
-    if (blend != mode) {
-        SDL_SetRenderDrawBlendMode(renderer, blend);
-    }
-    SDL_RenderFillRect(renderer, &rect);
-    if (blend != mode) {
-        SDL_SetRenderDrawBlendMode(renderer, mode);
-    }
-}
-
-void MyGraphics_render::copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const* dst)
-{
-    if (frame_cache) {
-        frame_cache->copy(texture, src, dst);
-        return;
-    }
-    SDL_RenderCopy(renderer, texture, src, dst);
+    frame->fill(cell, colour, software && colour.a == 255 ? SDL_BLENDMODE_NONE : draw_blend_mode());
 }
 
 SDL_BlendMode MyGraphics_render::draw_blend_mode() const
@@ -260,35 +213,25 @@ SDL_BlendMode MyGraphics_render::draw_blend_mode() const
 void MyGraphics_render::blank_borders(SDL_Color colour)
 {
     draw_colour = SDL_Color{colour.r, colour.g, colour.b, 255};
-    if (!frame_cache) {
-        BlankBorders(renderer, colour);
-        return;
-    }
     SDL_Rect borders[4];
     const int count = BorderRects(borders);
     for (int i = 0; i < count; ++i) {
-        frame_cache->fill(borders[i], draw_colour, draw_blend_mode());
+        frame->fill(borders[i], draw_colour, draw_blend_mode());
     }
 }
 
 void MyGraphics_render::present()
 {
-    if (!frame_cache) {
-        SDL_RenderPresent(renderer);
-        return;
-    }
     // Tiles on the cell grid of the centred game screen.
     const SDL_Rect area = GameAreaFor(window_width, window_height, glyph_size);
     const int gs = glyph_size > 0 ? glyph_size : 8;
     const SDL_Point origin{area.x % gs == 0 ? 0 : area.x % gs - gs, area.y % gs == 0 ? 0 : area.y % gs - gs};
-    frame_cache->present(gs, origin);
+    frame->present(gs, origin);
 }
 
 void MyGraphics_render::redraw_all()
 {
-    if (frame_cache) {
-        frame_cache->redraw_all();
-    }
+    frame->redraw_all();
 }
 
 void MyGraphics_render::copy_glyph(simple_colour_t ink, int c, int x, int y)
@@ -296,18 +239,19 @@ void MyGraphics_render::copy_glyph(simple_colour_t ink, int c, int x, int y)
     // An ink outside the two glyph sets draws no glyph rather than reading
     // past the texture table.
     const auto index = static_cast<unsigned>(ink);
-    if (index >= glyph_texture_count || glyph_textures[index] == nullptr) {
+    if (index >= glyph_texture_count || !glyph_textures[index]) {
         return;
     }
     const SDL_Rect destination{x, y, glyph_size, glyph_size};
-    if (software) {
+    // A renderer that draws triangles copies whole-number scales evenly.
+    if (software || glyph_size % source_cell != 0) {
         SDL_Texture* scaled = prescaled_texture(index);
         if (scaled != nullptr) {
             const SDL_Rect source = glyph_source(c, glyph_size);
-            copy(scaled, &source, &destination);
+            frame->copy(scaled, &source, &destination);
             return;
         }
     }
     const SDL_Rect source = glyph_source(c, source_cell);
-    copy(glyph_textures[index], &source, &destination);
+    frame->copy(glyph_textures[index].get(), &source, &destination);
 }

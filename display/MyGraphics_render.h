@@ -1,17 +1,18 @@
 #pragma once
-#include "display/FrameCache.h"
+#include "base/SdlOwners.h"
+#include "display/Frame.h"
 #include "display/MyGraphics.h"
 
 #include <memory>
 
 // Draws cells on the SDL renderer by copying 16x16 glyph cells out of
-// pre-coloured textures, scaled to glyph_size. Made `redraw_changes_only`,
-// it collects a frame's drawing and, at present(), redraws only what
-// changed since the last frame; otherwise every call draws at once.
+// pre-coloured textures, scaled to glyph_size. Its fills and copies go to a
+// Frame: made `redraw_changes_only`, a frame cache that at present() redraws
+// only what changed since the last frame; otherwise straight to the renderer.
 class MyGraphics_render : public MyGraphics {
 public:
     explicit MyGraphics_render(SDL_Renderer* renderer, bool redraw_changes_only = false);
-    ~MyGraphics_render() override;
+    ~MyGraphics_render() override = default;
     MyGraphics_render(const MyGraphics_render&) = delete;
     MyGraphics_render& operator=(const MyGraphics_render&) = delete;
 
@@ -39,8 +40,8 @@ public:
 
     // Builds glyph set 0 or 1 (sixteen coloured textures) from a bitmap file.
     void load(int set, const char* filename, int glyph_size, int check_line);
-    SDL_Surface* recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g, unsigned char b,
-                                        int check_line);
+    SurfacePtr recolour_black_surface(SDL_Surface* source, unsigned char r, unsigned char g, unsigned char b,
+                                      int check_line);
 
     // Black (or any colour) round the game screen, after the scene.
     void blank_borders(SDL_Color colour);
@@ -53,7 +54,7 @@ public:
     int column_to_x(int column) const;
     void drawBlank(int x, int y, SDL_Color const& colour);
 
-    SDL_Texture* glyph_texture(int index) const { return glyph_textures[index]; }
+    SDL_Texture* glyph_texture(int index) const { return glyph_textures[index].get(); }
     int cursor_line() const { return cur_line; }
     int cursor_column() const { return cur_column; }
 
@@ -66,32 +67,32 @@ private:
     void recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g, unsigned char b,
                        int check_line);
     void store_glyph_texture(int index, SDL_Texture* texture);
-    void keep_glyph_source(int set, SDL_Surface* source);
-    void fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blend);
-    void copy(SDL_Texture* texture, SDL_Rect const* src, SDL_Rect const* dst);
     SDL_BlendMode draw_blend_mode() const;
 
     SDL_Color current_paper{255, 255, 255, 255};
     simple_colour_t current_ink = BLACK;
-    SDL_Texture* glyph_textures[glyph_texture_count] = {};
+    Texture glyph_textures[glyph_texture_count];
     SDL_Renderer* renderer;
     int cur_line = 0;
     int cur_column = 0;
     bool paper_transparent = false;
-    std::unique_ptr<FrameCache> frame_cache;
+    std::unique_ptr<Frame> frame;
     // The colour a fill without one uses: what the last fill or clear set.
     SDL_Color draw_colour{0, 0, 0, 255};
 
-    // The software renderer copies a scaled cell dozens of times slower than
-    // a straight one, and other layouts than its own several times slower,
-    // so on it each set's bitmap is kept and cells are drawn from copies
-    // coloured and scaled to the current cell size in its layout, each made
-    // on the first use of its ink.
+    // Cells are drawn one to one from copies of each set coloured and
+    // scaled to the current cell size, each made on the first use of its ink
+    // at that size: on the software renderer always (a scaled copy costs it
+    // dozens of times a straight one), elsewhere at cells that are not a
+    // whole multiple of 16, whose scaled copies may land a pixel differently
+    // when clipped or drawn into the kept frame, which would make the frame
+    // cache draw every changing frame whole.
+    // Blending opaque paper costs the software renderer a blend per pixel.
     bool software = false;
-    SDL_Surface* glyph_sources[2] = {};
-    SDL_Texture* prescaled[glyph_texture_count] = {};
+    SurfacePtr glyph_sources[2];
+    Texture prescaled[glyph_texture_count];
     int prescaled_size[glyph_texture_count] = {};
 };
 
-// A new surface, twice as wide and high, each pixel a 2x2 block. Caller frees.
-SDL_Surface* double_image_size(SDL_Surface* source);
+// A new surface, twice as wide and high, each pixel a 2x2 block.
+SurfacePtr double_image_size(SDL_Surface* source);

@@ -18,7 +18,7 @@ namespace {
 
 SimpleImage::SimpleImage(const char* filename, SDL_Renderer* renderer) : renderer(renderer)
 {
-    SDL_Surface* loaded = load_bitmap_file(filename);
+    const SurfacePtr loaded(load_bitmap_file(filename));
     if (loaded == nullptr) {
         const std::string error = SDL_GetError();
         printf("Error loading bitmap %s error %s\n", filename, error.c_str());
@@ -33,33 +33,24 @@ SimpleImage::SimpleImage(const char* filename, SDL_Renderer* renderer) : rendere
     if (!SDL_PixelFormatEnumToMasks(SDL_PIXELFORMAT_ABGR8888, &bpp, &rmask, &gmask, &bmask, &amask)) {
         printf("SDL_PixelFormatEnumToMasks error: %s\n", SDL_GetError());
     }
-    SDL_Surface* converted = SDL_CreateRGBSurface(0, loaded->w, loaded->h, bpp, rmask, gmask, bmask, amask);
+    const SurfacePtr converted(SDL_CreateRGBSurface(0, loaded->w, loaded->h, bpp, rmask, gmask, bmask, amask));
     if (converted == nullptr) {
         fatal_with_sdl_error("SDL_CreateRGBSurface error: %s\n");
     }
-    if (SDL_BlitSurface(loaded, nullptr, converted, nullptr) != 0) {
+    if (SDL_BlitSurface(loaded.get(), nullptr, converted.get(), nullptr) != 0) {
         fatal_with_sdl_error("SDL_BlitSurface<2> error: %s\n");
     }
     image_width = loaded->w;
     image_height = loaded->h;
-    SDL_FreeSurface(loaded);
 
-    texture = SDL_CreateTextureFromSurface(renderer, converted);
-    if (texture == nullptr) {
+    texture.reset(SDL_CreateTextureFromSurface(renderer, converted.get()));
+    if (!texture) {
         fatal_with_sdl_error("texture creation failed: %s\n");
     }
-    if (SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND) != 0) {
+    if (SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND) != 0) {
         Utilities::fatalErrorSDL(std::string("SimpleImage::load_image() SDL_SetTextureBlendMode") + SDL_GetError());
     }
-    SDL_FreeSurface(converted);
     rescale();
-}
-
-SimpleImage::~SimpleImage()
-{
-    if (texture != nullptr) {
-        SDL_DestroyTexture(texture);
-    }
 }
 
 void SimpleImage::set_scale_to_fit_screen(double percent)
@@ -94,14 +85,14 @@ void SimpleImage::draw(MyGraphics& g, int x, int y) const
 {
     rescale_if_area_changed();
     SDL_Rect destination{x, y, display_width, display_height};
-    g.RenderCopy(texture, nullptr, &destination);
+    g.RenderCopy(texture.get(), nullptr, &destination);
 }
 
 void SimpleImage::draw_horizontally_centered(MyGraphics& g, int y) const
 {
     rescale_if_area_changed();
     SDL_Rect destination{(current_print_area_width() - display_width) / 2, y, display_width, display_height};
-    g.RenderCopy(texture, nullptr, &destination);
+    g.RenderCopy(texture.get(), nullptr, &destination);
 }
 
 void SimpleImage::draw_center(MyGraphics& g) const
@@ -109,5 +100,5 @@ void SimpleImage::draw_center(MyGraphics& g) const
     rescale_if_area_changed();
     SDL_Rect destination{(current_print_area_width() - display_width) / 2,
                          (current_print_area_height() - display_height) / 2, display_width, display_height};
-    g.RenderCopy(texture, nullptr, &destination);
+    g.RenderCopy(texture.get(), nullptr, &destination);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "display/MyGraphics.h"
 
 // A BMP picture in one texture, drawn scaled to a share of the print area
@@ -6,7 +7,6 @@
 class SimpleImage {
 public:
     SimpleImage(const char* filename, SDL_Renderer* renderer);
-    ~SimpleImage();
     SimpleImage(const SimpleImage&) = delete;
     SimpleImage& operator=(const SimpleImage&) = delete;
 
@@ -17,12 +17,12 @@ public:
     void draw_center(MyGraphics& g) const;
     int get_display_width() const { return display_width; }
     int get_display_height() const { return display_height; }
-    SDL_Texture* get_texture() const { return texture; }
+    SDL_Texture* get_texture() const { return texture.get(); }
 
 private:
     void rescale_if_area_changed() const;
 
-    SDL_Texture* texture = nullptr;
+    Texture texture;
     SDL_Renderer* renderer;
     mutable int display_height = 0;
     mutable int display_width = 0;

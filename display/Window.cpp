@@ -1,5 +1,6 @@
 #include "display/Window.h"
 
+#include "base/SdlOwners.h"
 #include "base/Utilities.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ int up_down_pixels_size = 0;
 int menu_pixel_size = 0;
 
 namespace {
+WindowPtr window_owner;
 bool full_screen = false;
 // The window to come back to from full screen: SDL does not always restore it.
 SDL_Rect windowed_place{};
@@ -197,6 +199,7 @@ bool CreateGameWindow()
         puts(SDL_GetError());
         return false;
     }
+    window_owner.reset(game_window);
     SDL_DisplayMode mode;
     SDL_GetDesktopDisplayMode(0, &mode);
     SDL_SetWindowDisplayMode(game_window, &mode);
@@ -207,6 +210,12 @@ bool CreateGameWindow()
 SDL_Window* GetGameWindow()
 {
     return game_window;
+}
+
+void DestroyGameWindow()
+{
+    window_owner.reset();
+    game_window = nullptr;
 }
 
 void SetScreenSize(int width, int height)

@@ -4,6 +4,7 @@
 // The one game window and the pixel geometry every drawing and input
 // operation shares. Module state, one window per process.
 extern int glyph_size;
+// The window, owned by this module from CreateGameWindow to DestroyGameWindow.
 extern SDL_Window* game_window;
 extern int window_width;
 extern int window_height;
@@ -34,6 +35,7 @@ SDL_Point KeptWithin(SDL_Rect frame, SDL_Rect bounds);
 
 bool CreateGameWindow();
 SDL_Window* GetGameWindow();
+void DestroyGameWindow();
 int CalculateMaximumGlyphSize();
 void UpdateScreenData(SDL_Window* window);
 // Geometry for a window of this size without asking SDL (used by offscreen targets).

@@ -139,7 +139,7 @@ void playSound(sound_data_t* sound, sound_t id)
     } else {
         ++mixer.active_count;
     }
-    slot->position = sound->buffer != nullptr ? sound->buffer : &no_samples;
+    slot->position = sound->buffer != nullptr ? sound->buffer.get() : &no_samples;
     slot->remaining = sound->length;
     slot->start_ticks = SDL_GetTicks();
     slot->sound = id;

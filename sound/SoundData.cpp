@@ -1,22 +1,17 @@
 #include "sound/SoundData.h"
 
 #include <cstring>
+#include <utility>
 
-sound_data_t::sound_data_t(sound_data_t&& other) noexcept : buffer(other.buffer), length(other.length)
+sound_data_t::sound_data_t(sound_data_t&& other) noexcept
+    : buffer(std::move(other.buffer)), length(std::exchange(other.length, 0))
 {
-    other.buffer = nullptr;
-    other.length = 0;
 }
 
 sound_data_t& sound_data_t::operator=(sound_data_t&& other) noexcept
 {
-    if (this != &other) {
-        SDL_free(buffer);
-        buffer = other.buffer;
-        length = other.length;
-        other.buffer = nullptr;
-        other.length = 0;
-    }
+    buffer = std::move(other.buffer);
+    length = std::exchange(other.length, 0);
     return *this;
 }
 
@@ -27,14 +22,15 @@ void sound_data_t::concatenate(sound_data_t& other)
     if (other.length == 0) {
         return;
     }
-    Uint8* grown = static_cast<Uint8*>(SDL_realloc(buffer, static_cast<size_t>(length) + other.length));
+    Uint8* grown = static_cast<Uint8*>(SDL_realloc(buffer.get(), static_cast<size_t>(length) + other.length));
     if (grown == nullptr) {
         // The old buffer stays allocated (and is freed by its owner later);
         // the sound is silent from now on.
         length = 0;
     } else {
-        std::memcpy(grown + length, other.buffer, other.length);
-        buffer = grown;
+        std::memcpy(grown + length, other.buffer.get(), other.length);
+        (void)buffer.release(); // realloc has taken it
+        buffer.reset(grown);
         length += other.length;
     }
     other.free_buffer();
@@ -42,7 +38,6 @@ void sound_data_t::concatenate(sound_data_t& other)
 
 void sound_data_t::free_buffer()
 {
-    SDL_free(buffer);
-    buffer = nullptr;
+    buffer.reset();
     length = 0;
 }

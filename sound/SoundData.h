@@ -1,4 +1,6 @@
 #pragma once
+#include "base/SdlOwners.h"
+
 #include <SDL.h>
 
 enum sound_t {
@@ -18,15 +20,12 @@ enum sound_t {
 };
 
 // One sound's samples, in the device format once converted. It owns its
-// buffer, so it moves but never copies: a copy would free the buffer twice.
+// buffer, so it moves but never copies.
 struct sound_data_t {
-    Uint8* buffer = nullptr; // SDL_malloc'd, owned
-    Uint32 length = 0;       // bytes
+    SdlBuffer buffer;
+    Uint32 length = 0; // bytes
 
     sound_data_t() = default;
-    ~sound_data_t() { SDL_free(buffer); }
-    sound_data_t(const sound_data_t&) = delete;
-    sound_data_t& operator=(const sound_data_t&) = delete;
     sound_data_t(sound_data_t&& other) noexcept;
     sound_data_t& operator=(sound_data_t&& other) noexcept;
 

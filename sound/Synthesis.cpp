@@ -24,12 +24,11 @@ void convert_with(SDL_AudioCVT& cvt, sound_data_t* sd, const char* failure)
         sd->free_buffer();
         return;
     }
-    std::memcpy(cvt.buf, sd->buffer, sd->length);
+    std::memcpy(cvt.buf, sd->buffer.get(), sd->length);
     if (SDL_ConvertAudio(&cvt) != 0) {
         Utilities::fatalErrorSDL(failure);
     }
-    SDL_free(sd->buffer);
-    sd->buffer = cvt.buf;
+    sd->buffer.reset(cvt.buf);
     sd->length = static_cast<Uint32>(cvt.len_cvt);
 }
 
@@ -43,13 +42,13 @@ Uint32 sample_count(double ms)
 void create_Sint8_buffer(double ms, sound_data_t* sd)
 {
     const Uint32 n = sample_count(ms);
-    sd->buffer = static_cast<Uint8*>(SDL_malloc(n));
+    sd->buffer.reset(static_cast<Uint8*>(SDL_malloc(n)));
     sd->length = sd->buffer != nullptr ? n : 0;
 }
 
 void generate_empty_sound(sound_data_t* sd)
 {
-    sd->buffer = static_cast<Uint8*>(SDL_malloc(0));
+    sd->buffer.reset(static_cast<Uint8*>(SDL_malloc(0)));
     sd->length = 0;
 }
 
@@ -59,7 +58,7 @@ bool synthesise_silence(double ms, sound_data_t* sd)
     if (sd->buffer == nullptr || sd->length == 0) {
         return false;
     }
-    std::memset(sd->buffer, 0, sd->length);
+    std::memset(sd->buffer.get(), 0, sd->length);
     return true;
 }
 
@@ -215,9 +214,11 @@ void convert_from_Sint8_mono(sound_data_t* sd)
 void loadSound(char const* file, sound_data_t* sd)
 {
     SDL_AudioSpec wav_spec;
-    if (SDL_LoadWAV_RW(SDL_RWFromFile(file, "rb"), 1, &wav_spec, &sd->buffer, &sd->length) == nullptr) {
+    Uint8* loaded = nullptr;
+    if (SDL_LoadWAV_RW(SDL_RWFromFile(file, "rb"), 1, &wav_spec, &loaded, &sd->length) == nullptr) {
         Utilities::fatalErrorSDL("could not load .wav");
     }
+    sd->buffer.reset(loaded); // SDL_FreeWAV is SDL_free
     SDL_AudioCVT cvt;
     const int built = SDL_BuildAudioCVT(&cvt, wav_spec.format, wav_spec.channels, wav_spec.freq, mixer.spec.format,
                                         mixer.spec.channels, mixer.spec.freq);

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# tools/cpu-bench.sh [--runs N]
+# tools/cpu-bench.sh [--runs N] [--screen WxH]
 # The game's CPU cost under Xvfb with SDL's default renderer (OpenGL through
 # Mesa's software rasteriser there), beside two reference programs measured in
 # the same run: a bare SDL loop and an emulator-style frame. Each program is
 # brought to its screen, left 2 s, then measured over 10 s of wall time: CPU
 # seconds (utime + stime, all threads) and VmRSS. Only the ratios mean much on
-# a shared machine.
+# a shared machine. The Xvfb screen is 1920x1080 unless --screen says
+# otherwise; the game opens its default window for that desktop (1366x768
+# gives cells of 24, 1600x1200 cells of 40).
 #
 # Screens of the game: the title's credits scroll, the key page of the
 # instructions (a still screen) and a demo game. Each is proven by pixels of
@@ -27,6 +29,7 @@ game_a=${KWORBLE_BIN:-$build/kworble}
 game_b=${KWORBLE_BIN_B:-}
 display_number=${KWORBLE_DISPLAY:-97}
 export DISPLAY=:$display_number
+screen=1920x1080
 
 settle_s=2
 measure_s=10
@@ -56,11 +59,33 @@ cleanup() {
   rm -rf "$work"
 }
 
+# What the scripts run, by command and the Debian package that has it:
+# installed when apt-get can (as root or through sudo), else named.
+tools_needed="Xvfb:xvfb xdotool:xdotool xdpyinfo:x11-utils xwininfo:x11-utils import:imagemagick python3:python3"
+need_tools() {
+  local pair missing=()
+  for pair in $tools_needed "$@"; do
+    command -v "${pair%%:*}" >/dev/null || missing+=("${pair#*:}")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
+  log "installing what is missing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" = 0 ] || sudo="sudo"
+  if ! command -v apt-get >/dev/null || ! $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}" >&2; then
+    die "these are needed: apt-get install ${missing[*]}"
+  fi
+  for pair in $tools_needed "$@"; do
+    command -v "${pair%%:*}" >/dev/null || die "still missing ${pair%%:*} (package ${pair#*:})"
+  done
+}
+
 start_xvfb() {
+  need_tools
   if [ -e "/tmp/.X11-unix/X$display_number" ]; then
     die "display :$display_number is taken (set KWORBLE_DISPLAY)"
   fi
-  Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb "$DISPLAY" -screen 0 "${screen}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   local start
   start=$(now)
@@ -321,8 +346,13 @@ main() {
       runs=${2:?--runs needs a number}
       shift 2
       ;;
+    --screen)
+      screen=${2:?--screen needs WxH}
+      [[ "$screen" =~ ^[0-9]+x[0-9]+$ ]] || die "--screen needs WxH, not $screen"
+      shift 2
+      ;;
     *)
-      log "usage: tools/cpu-bench.sh [--runs N]"
+      log "usage: tools/cpu-bench.sh [--runs N] [--screen WxH]"
       exit 2
       ;;
     esac
@@ -332,6 +362,7 @@ main() {
     [ -x "$game_b" ] || die "no game at $game_b"
   fi
   mkdir -p "$build"
+  need_tools cc:gcc sdl2-config:libsdl2-dev
   local program
   for program in bare_loop emulator_frame; do
     # shellcheck disable=SC2046 # sdl2-config prints several words on purpose
@@ -342,7 +373,7 @@ main() {
   start_xvfb
   local run
   for run in $(seq 1 "$runs"); do
-    log "run $run of $runs on $DISPLAY"
+    log "run $run of $runs on $DISPLAY, screen $screen"
     : >"$work/rows"
     reach="" measure "bare loop" "$build" "$build/bare_loop"
     reach="" measure "emulator frame" "$build" "$build/emulator_frame"
@@ -352,7 +383,7 @@ main() {
     else
       game_rows "" "$game_a"
     fi
-    echo "run $run: $(date '+%F %T'), load $(cut -d' ' -f1-3 /proc/loadavg)"
+    echo "run $run: $(date '+%F %T'), screen $screen, load $(cut -d' ' -f1-3 /proc/loadavg)"
     print_table
     echo
   done

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # tools/xvfb-soak.sh [seconds]
 # The memory soak on a real X server: the game under Xvfb with SDL's default
-# renderer (OpenGL through Mesa there). Starts the game, steps F4 once round
-# every window size (checking with xwininfo that each press changed it), then
-# starts a demo and lets the attract loop play demo after demo for the given
-# time (600 s by default), pressing D again should it stop at the menu.
-# Samples VmRSS every 10 s and fails when it grows by more than 5 MB between
-# the end of the first minute (a sixth of shorter runs) and the end.
+# renderer (OpenGL through Mesa there). Within its first minute it visits
+# what a new user does: the title, full screen and back (F11), one round of
+# F4 through every window size (checking with xwininfo that each press
+# changed it), the instructions, the menu and a demo, and the maze editor
+# (F2), whose grid it plays (P). For the given time (600 s by default) it
+# then plays game after game from the editor, pressing P again whenever the
+# editor stands idle. Samples VmRSS every 10 s and fails when it grows by
+# more than 5 MB between the end of the first minute (a sixth of shorter
+# runs) and the end, or when it ever passes 150 MB.
 # KWORBLE_BIN names the game (default build/kworble), KWORBLE_DISPLAY the
 # Xvfb display (default 98).
 set -euo pipefail
@@ -19,12 +22,15 @@ seconds=${1:-600}
 [ "$seconds" -ge 20 ] || die "a soak needs at least 20 s"
 sample_s=10
 limit_kb=5120
+ceiling_kb=$((150 * 1024))
 measure_from=$((seconds / 6))
 if [ "$measure_from" -gt 60 ]; then
   measure_from=60
 fi
 
 [ -x "$game_a" ] || die "no game at $game_a (build it, or set KWORBLE_BIN)"
+# Full screen on X needs a window manager.
+tools_needed="$tools_needed openbox:openbox"
 trap cleanup EXIT
 start_xvfb
 start_app "$(cd "$(dirname "$game_a")" && pwd)" "$game_a"
@@ -32,6 +38,18 @@ echo "soak: $seconds s of demos on $DISPLAY, $game_a"
 echo "soak: rss at the window $(rss_kb) kB"
 go_to_title_scroll
 echo "soak: rss at the title $(rss_kb) kB"
+
+# Full screen and back: the window takes the screen's size, then its own again.
+window_before=$(window_size)
+for wanted in "$(xdpyinfo | awk '/dimensions:/ { print $2 }')" "$window_before"; do
+  press F11
+  start=$(now)
+  until [ "$(window_size)" = "$wanted" ]; do
+    later "$start" 10 && die "F11 left the window at $(window_size), not $wanted"
+    sleep 0.2
+  done
+done
+echo "soak: full screen and back; rss $(rss_kb) kB"
 
 # One round of F4: every press must change the size, and the round ends at the start size.
 first_size=$(window_size)
@@ -54,6 +72,11 @@ echo "soak: rss after the F4 round $(rss_kb) kB"
 
 go_to_demo
 echo "soak: a demo runs; rss $(rss_kb) kB"
+# The editor has no way back to the menu: games are played from it from now on.
+press F2
+sleep 1
+press p
+echo "soak: the editor, and its grid played; rss $(rss_kb) kB"
 
 # What the screen shows, in one word, for the samples. The attract loop shows
 # the menu too, flashing D=Demo: only a panel that stands still is idle.
@@ -90,9 +113,12 @@ for elapsed in $(seq "$sample_s" "$sample_s" "$seconds"); do
   note=""
   # A key during the attract loop's flash would stop it: only an idle menu,
   # twice running, gets a D.
-  if [ "$word" = idle-menu ] && [ "$previous_word" = idle-menu ]; then
-    press d
-    note=" (idle menu: pressed D)"
+  if [ "$word" = other ] && [ "$previous_word" = other ]; then
+    press p
+    note=" (the editor: pressed P)"
+  fi
+  if [ "$kb" -gt "$ceiling_kb" ]; then
+    die "resident memory reached $kb kB, over $ceiling_kb kB"
   fi
   previous_word=$word
   samples+=("$kb")

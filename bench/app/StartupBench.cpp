@@ -22,7 +22,7 @@ static void BM_StartupToFirstFrame(benchmark::State& state)
             state.PauseTiming();
         }
         SDL_DestroyRenderer(renderer);
-        SDL_DestroyWindow(GetGameWindow());
+        DestroyGameWindow();
         SDL_Quit();
         state.ResumeTiming();
     }

@@ -19,7 +19,7 @@ void BM_BuildSoundTable(benchmark::State& state)
     for (auto _ : state) {
         sound_data_t sounds[SOUND_COUNT];
         build_sound_table(sounds);
-        benchmark::DoNotOptimize(sounds[SOUND_ATTRACT].buffer);
+        benchmark::DoNotOptimize(sounds[SOUND_ATTRACT].buffer.get());
         state.PauseTiming();
         free_sound_table(sounds);
         state.ResumeTiming();
@@ -45,7 +45,7 @@ void BM_CallbackEightSounds(benchmark::State& state)
                 if (channel.position == nullptr) {
                     ++mixer.active_count;
                 }
-                channel.position = sounds[playing[i]].buffer;
+                channel.position = sounds[playing[i]].buffer.get();
                 channel.remaining = sounds[playing[i]].length;
                 channel.sound = playing[i];
             }

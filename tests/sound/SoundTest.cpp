@@ -76,7 +76,7 @@ protected:
     }
     std::vector<Sint16> left(sound_t id) const
     {
-        return left_channel(manager->get_sound(id).buffer, manager->get_sound(id).length);
+        return left_channel(manager->get_sound(id).buffer.get(), manager->get_sound(id).length);
     }
     bool silent()
     {
@@ -101,9 +101,10 @@ TEST_P(MixerRules, SoundsAddAtVolume150And128thsClipAndANinthCutsOffTheOldest)
     const std::vector<int>& values = GetParam().sounds;
     std::vector<sound_data_t> sounds(values.size());
     for (size_t i = 0; i < values.size(); ++i) {
-        sounds[i].buffer = static_cast<Uint8*>(SDL_malloc(kBufferBytes));
+        sounds[i].buffer.reset(static_cast<Uint8*>(SDL_malloc(kBufferBytes)));
         sounds[i].length = kBufferBytes;
-        std::fill_n(reinterpret_cast<Sint16*>(sounds[i].buffer), kBufferBytes / 2, static_cast<Sint16>(values[i]));
+        std::fill_n(reinterpret_cast<Sint16*>(sounds[i].buffer.get()), kBufferBytes / 2,
+                    static_cast<Sint16>(values[i]));
         playSound(&sounds[i], SOUND_SUCCESS);
         if (i < GetParam().start_ticks.size()) {
             mixer.channels[i].start_ticks = GetParam().start_ticks[i];

@@ -49,8 +49,7 @@ TestApp::~TestApp()
     reader_.reset();
     app_.reset();
     SDL_DestroyRenderer(renderer_);
-    SDL_DestroyWindow(GetGameWindow());
-    game_window = nullptr;
+    DestroyGameWindow();
     SDL_Quit();
 }
 

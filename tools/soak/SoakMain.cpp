@@ -120,7 +120,7 @@ int main(int argc, char** argv)
         figures = run_attract_loop(*app, driver, run_ms, measure_ms);
     }
     SDL_DestroyRenderer(renderer);
-    SDL_DestroyWindow(GetGameWindow());
+    DestroyGameWindow();
     SDL_Quit();
 
     std::printf("soak: demos=%d cut-short=%d mazes-cleared=%d maze-changes=%d\n", driver.demos_started(),

@@ -1,0 +1,57 @@
+#pragma once
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+
+// Owners for what SDL allocates: each frees its resource once, when it goes,
+// and none can be copied by accident.
+struct SdlDeleter {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+    void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
+    void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+    void operator()(SDL_GameController* controller) const { SDL_GameControllerClose(controller); }
+    void operator()(Uint8* buffer) const { SDL_free(buffer); }
+};
+
+using SurfacePtr = std::unique_ptr<SDL_Surface, SdlDeleter>;
+using RendererPtr = std::unique_ptr<SDL_Renderer, SdlDeleter>;
+using WindowPtr = std::unique_ptr<SDL_Window, SdlDeleter>;
+using GameControllerPtr = std::unique_ptr<SDL_GameController, SdlDeleter>;
+// A buffer from SDL_malloc.
+using SdlBuffer = std::unique_ptr<Uint8[], SdlDeleter>;
+
+// An owned texture with a serial number that changes whenever the texture is
+// made, re-made or written to: two draws of the same serial draw the same
+// pixels, so a frame cache may compare serials instead of pictures. Serials
+// are never reused, so a texture made where a freed one was is a new one.
+class Texture {
+public:
+    Texture() = default;
+    explicit Texture(SDL_Texture* made) { reset(made); }
+    ~Texture() { reset(); }
+    Texture(Texture&& other) noexcept;
+    Texture& operator=(Texture&& other) noexcept;
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
+
+    // Takes a newly made texture (or none) in place of the one held.
+    void reset(SDL_Texture* made = nullptr);
+    // To be called after drawing into the texture or changing its pixels.
+    void written();
+
+    SDL_Texture* get() const { return texture; }
+    explicit operator bool() const { return texture != nullptr; }
+    std::uint64_t serial() const;
+
+    // The serial of a live texture held by a Texture, or 0 for any other
+    // pointer (which is never read, so it may be one already freed).
+    static std::uint64_t serial_of(SDL_Texture* texture);
+    // The serial the texture had when it was made: it stays while the same
+    // texture is written to, and names it without holding it.
+    static std::uint64_t made_serial_of(SDL_Texture* texture);
+
+private:
+    SDL_Texture* texture = nullptr;
+};

@@ -1,0 +1,232 @@
+#include "display/FramePlan.h"
+
+#include <algorithm>
+
+namespace {
+
+bool same_rect(SDL_Rect const& a, SDL_Rect const& b)
+{
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+// The first and last tile column and row that area reaches; false when it
+// reaches none.
+bool tile_span(TileGrid const& grid, SDL_Rect const& area, int& c0, int& c1, int& r0, int& r1)
+{
+    if (grid.count() <= 0 || area.w <= 0 || area.h <= 0) {
+        return false;
+    }
+    const int x0 = std::max(area.x - grid.origin.x, 0);
+    const int y0 = std::max(area.y - grid.origin.y, 0);
+    const int x1 = std::min(area.x + area.w - grid.origin.x, grid.columns * grid.size) - 1;
+    const int y1 = std::min(area.y + area.h - grid.origin.y, grid.rows * grid.size) - 1;
+    if (x1 < x0 || y1 < y0) {
+        return false;
+    }
+    c0 = x0 / grid.size;
+    c1 = x1 / grid.size;
+    r0 = y0 / grid.size;
+    r1 = y1 / grid.size;
+    return true;
+}
+
+// What of the window a command can change.
+SDL_Rect reach(DrawCommand const& c)
+{
+    if (c.clip.w == 0) {
+        return c.dst;
+    }
+    SDL_Rect both{};
+    return SDL_IntersectRect(&c.dst, &c.clip, &both) ? both : SDL_Rect{};
+}
+
+} // namespace
+
+bool same_pixels(DrawCommand const& a, DrawCommand const& b)
+{
+    if (a.kind == DrawCommand::Kind::copy && (a.serial == 0 || b.serial == 0)) {
+        return false;
+    }
+    return a.kind == b.kind && a.serial == b.serial && same_rect(a.src, b.src) && same_rect(a.dst, b.dst) &&
+           a.colour.r == b.colour.r && a.colour.g == b.colour.g && a.colour.b == b.colour.b &&
+           a.colour.a == b.colour.a && a.blend == b.blend && same_rect(a.clip, b.clip);
+}
+
+bool TileGrid::operator==(TileGrid const& other) const
+{
+    return size == other.size && origin.x == other.origin.x && origin.y == other.origin.y && columns == other.columns &&
+           rows == other.rows;
+}
+
+TileGrid tile_grid(int width, int height, int tile_size, SDL_Point origin)
+{
+    if (width <= 0 || height <= 0 || tile_size <= 0) {
+        return TileGrid{};
+    }
+    const int columns = (width - origin.x + tile_size - 1) / tile_size;
+    const int rows = (height - origin.y + tile_size - 1) / tile_size;
+    return TileGrid{tile_size, origin, std::max(columns, 0), std::max(rows, 0)};
+}
+
+void list_tiles(TileGrid const& grid, std::vector<DrawCommand> const& commands, TileLists& out)
+{
+    out.grid = grid;
+    const auto tiles = static_cast<size_t>(std::max(grid.count(), 0));
+    out.first.assign(tiles + 1, 0);
+    out.items.clear();
+    // Count each tile's commands, then place them: two passes, no list per tile.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (size_t i = 0; i < commands.size(); ++i) {
+            int c0 = 0, c1 = 0, r0 = 0, r1 = 0;
+            if (!tile_span(grid, reach(commands[i]), c0, c1, r0, r1)) {
+                continue;
+            }
+            for (int row = r0; row <= r1; ++row) {
+                for (int column = c0; column <= c1; ++column) {
+                    const size_t tile = static_cast<size_t>(row) * grid.columns + column;
+                    if (pass == 0) {
+                        ++out.first[tile + 1];
+                    } else {
+                        out.items[static_cast<size_t>(out.first[tile]++)] = static_cast<int>(i);
+                    }
+                }
+            }
+        }
+        if (pass == 0) {
+            for (size_t t = 0; t < tiles; ++t) {
+                out.first[t + 1] += out.first[t];
+            }
+            out.items.resize(static_cast<size_t>(out.first[tiles]));
+        } else {
+            // Placing advanced each start to the next tile's: step them back.
+            for (size_t t = tiles; t > 0; --t) {
+                out.first[t] = out.first[t - 1];
+            }
+            out.first[0] = 0;
+        }
+    }
+}
+
+std::vector<std::uint8_t> changed_tiles(TileLists const& last, std::vector<DrawCommand> const& last_commands,
+                                        TileLists const& now, std::vector<DrawCommand> const& commands)
+{
+    const auto tiles = static_cast<size_t>(std::max(now.grid.count(), 0));
+    std::vector<std::uint8_t> changed(tiles, 1);
+    if (!(last.grid == now.grid) || last.first.size() != tiles + 1) {
+        return changed;
+    }
+    for (size_t t = 0; t < tiles; ++t) {
+        const int begin = now.first[t];
+        const int count = now.first[t + 1] - begin;
+        const int last_begin = last.first[t];
+        if (last.first[t + 1] - last_begin != count) {
+            continue;
+        }
+        bool same = true;
+        for (int k = 0; k < count && same; ++k) {
+            same = same_pixels(commands[static_cast<size_t>(now.items[static_cast<size_t>(begin + k)])],
+                               last_commands[static_cast<size_t>(last.items[static_cast<size_t>(last_begin + k)])]);
+        }
+        changed[t] = same ? 0 : 1;
+    }
+    return changed;
+}
+
+std::vector<SDL_Rect> redraw_rects(TileGrid const& grid, std::vector<std::uint8_t> const& changed)
+{
+    std::vector<SDL_Rect> rects;
+    const auto at = [&](int row, int column) { return changed[static_cast<size_t>(row) * grid.columns + column]; };
+    for (int row = 0; row < grid.rows; ++row) {
+        for (int column = 0; column < grid.columns;) {
+            if (at(row, column) == 0) {
+                ++column;
+                continue;
+            }
+            int end = column + 1;
+            while (end < grid.columns && at(row, end) != 0) {
+                ++end;
+            }
+            const SDL_Rect run{grid.origin.x + column * grid.size, grid.origin.y + row * grid.size,
+                               (end - column) * grid.size, grid.size};
+            const auto above = std::find_if(rects.begin(), rects.end(), [&](SDL_Rect const& r) {
+                return r.x == run.x && r.w == run.w && r.y + r.h == run.y;
+            });
+            if (above != rects.end()) {
+                above->h += grid.size;
+            } else {
+                rects.push_back(run);
+            }
+            column = end;
+        }
+    }
+    return rects;
+}
+
+bool copy_lands_unevenly(DrawCommand const& c, bool draws_triangles)
+{
+    if (c.kind != DrawCommand::Kind::copy || c.src.w <= 0 || c.src.h <= 0) {
+        return false;
+    }
+    if (draws_triangles) {
+        return c.dst.w % c.src.w != 0 || c.dst.h % c.src.h != 0;
+    }
+    return c.dst.w != c.src.w || c.dst.h != c.src.h;
+}
+
+FrameRoad frame_road(FrameFacts const& f)
+{
+    if (f.tiles <= 0 || f.changed == 0) {
+        return FrameRoad::unchanged;
+    }
+    // Most of the picture changing, drawing it straight to the window costs
+    // less than drawing it into the kept frame and copying that.
+    if (!f.have_kept || f.uneven_copy || f.changed * 2 > f.tiles) {
+        return FrameRoad::whole_to_window;
+    }
+    // Each rectangle walks the whole frame's drawing: past a few dozen, one
+    // pass over all of it costs less.
+    if (!f.kept_current || f.rects > 32) {
+        return FrameRoad::whole_into_kept;
+    }
+    return FrameRoad::changed_into_kept;
+}
+
+std::vector<int> plan_batches(TileGrid const& grid, std::vector<BatchDraw> const& draws)
+{
+    std::vector<int> batch_of(draws.size(), -1);
+    std::vector<int> tile_batch(static_cast<size_t>(std::max(grid.count(), 0)), -1);
+    // The first draw of each batch stands for the batch's kind and key.
+    std::vector<size_t> batch_first;
+    for (size_t i = 0; i < draws.size(); ++i) {
+        BatchDraw const& d = draws[i];
+        int c0 = 0, c1 = -1, r0 = 0, r1 = -1;
+        tile_span(grid, d.area, c0, c1, r0, r1);
+        int latest = -1;
+        for (int row = r0; row <= r1; ++row) {
+            for (int column = c0; column <= c1; ++column) {
+                latest = std::max(latest, tile_batch[static_cast<size_t>(row) * grid.columns + column]);
+            }
+        }
+        int chosen = -1;
+        if (d.kind == BatchDraw::Kind::geometry) {
+            for (int b = static_cast<int>(batch_first.size()) - 1; b >= std::max(latest, 0); --b) {
+                BatchDraw const& first = draws[batch_first[static_cast<size_t>(b)]];
+                if (first.kind == BatchDraw::Kind::geometry && first.texture == d.texture && first.blend == d.blend) {
+                    chosen = b;
+                    break;
+                }
+            }
+        }
+        if (chosen < 0) {
+            chosen = static_cast<int>(batch_first.size());
+            batch_first.push_back(i);
+        }
+        batch_of[i] = chosen;
+        for (int row = r0; row <= r1; ++row) {
+            for (int column = c0; column <= c1; ++column) {
+                tile_batch[static_cast<size_t>(row) * grid.columns + column] = chosen;
+            }
+        }
+    }
+    return batch_of;
+}

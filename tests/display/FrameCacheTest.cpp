@@ -1,0 +1,182 @@
+// The frame cache's decisions on plain data, and its rare roads on a real renderer.
+#include "display/FramePlan.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+using Kind = DrawCommand::Kind;
+auto* const tex = reinterpret_cast<SDL_Texture*>(0x1000); // never followed
+const SDL_Color white{255, 255, 255, 255};
+const SDL_Color red{205, 0, 0, 255};
+
+DrawCommand glyph(int x, std::uint64_t serial = 7, int src_x = 0, SDL_Color mods = white)
+{
+    return {Kind::copy, tex, serial, {src_x, 0, 8, 8}, {x, 0, 8, 8}, mods, SDL_BLENDMODE_BLEND, {}};
+}
+
+DrawCommand paper(int x, SDL_Color colour, Kind kind = Kind::fill, int w = 8)
+{
+    return {kind, nullptr, 0, {}, {x, 0, w, 8}, colour, SDL_BLENDMODE_NONE, {}};
+}
+
+// The tiles of a row as a string, '#' where redrawn.
+std::string redrawn(std::vector<DrawCommand> const& last, std::vector<DrawCommand> const& now, int tile = 8)
+{
+    TileLists a, b;
+    list_tiles(tile_grid(32, 8, tile, {0, 0}), last, a);
+    list_tiles(tile_grid(32, 8, tile, {0, 0}), now, b);
+    std::string shown;
+    for (std::uint8_t c : changed_tiles(a, last, b, now)) {
+        shown += c != 0 ? '#' : '.';
+    }
+    return shown;
+}
+
+// The tile hash the cache once took for the picture: xor, then multiply.
+std::uint64_t old_hash(DrawCommand const& c)
+{
+    const auto mix = [](std::uint64_t h, std::uint64_t v) { return (h ^ v) * 1099511628211ull; };
+    const auto bits = [](SDL_Rect r) {
+        return std::uint64_t{static_cast<std::uint16_t>(r.x)} << 48 |
+               std::uint64_t{static_cast<std::uint16_t>(r.w)} << 16 | static_cast<std::uint16_t>(r.h);
+    };
+    const std::uint64_t h = mix(1469598103934665603ull, reinterpret_cast<std::uintptr_t>(c.texture));
+    return mix(1469598103934665603ull, mix(mix(mix(mix(h, bits(c.src)), bits(c.dst)), 0), 2));
+}
+} // namespace
+
+TEST(FramePlan, ATileIsRedrawnUnlessItsCommandsAreExactlyLastFramesOnes)
+{
+    DrawCommand added = glyph(8), clipped = glyph(8);
+    added.blend = SDL_BLENDMODE_ADD;
+    clipped.clip = {8, 0, 4, 4};
+    struct Case {
+        std::vector<DrawCommand> last, now;
+        std::string redrawn;
+    } const cases[] = {
+        {{paper(8, red), glyph(8)}, {paper(8, red), glyph(8)}, "...."},
+        {{paper(8, red)}, {paper(8, white)}, ".#.."},
+        {{glyph(8)}, {glyph(8, 8)}, ".#.."},    // re-made, written to, or another at the same address
+        {{glyph(8, 0)}, {glyph(8, 0)}, ".#.."}, // a texture of unknown serial
+        {{glyph(8)}, {glyph(8, 7, 0, {255, 0, 255, 255})}, ".#.."},
+        {{glyph(8)}, {glyph(8, 7, 0, {255, 255, 255, 128})}, ".#.."},
+        {{glyph(8)}, {added}, ".#.."},
+        {{glyph(8)}, {clipped}, ".#.."},
+        {{glyph(8)}, {glyph(12)}, ".##."},                                  // slid by half a tile
+        {{paper(16, red), glyph(16)}, {glyph(16), paper(16, red)}, "..#."}, // drawn in another order
+        {{glyph(-20), glyph(40)}, {}, "...."},                              // off the window
+        {{}, {paper(0, white, Kind::clear, 32)}, "####"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(redrawn(c.last, c.now), c.redrawn) << "case " << &c - cases;
+    }
+    // A new grid (size, cells or origin) redraws every tile; a window without area has none.
+    TileLists last, now;
+    list_tiles(tile_grid(24, 16, 8, {0, 0}), {}, last);
+    list_tiles(tile_grid(24, 16, 8, {-4, 0}), {}, now);
+    EXPECT_EQ(changed_tiles(last, {}, now, {}), std::vector<std::uint8_t>(8, 1));
+    EXPECT_EQ(tile_grid(0, 768, 32, {0, 0}).count() + tile_grid(-1, -1, 8, {0, 0}).count(), 0);
+}
+
+TEST(FramePlan, TwoGlyphsTheOldHashTookForOneAreRedrawn)
+{
+    // The old hash kept 16 bits of each x: glyphs sliding within a tile soon collided.
+    std::vector<DrawCommand> seen;
+    for (int src_x = 0; src_x < 4096; src_x += 8) {
+        for (int x = 0; x < 24; ++x) {
+            const DrawCommand now = glyph(x, 7, src_x);
+            for (DrawCommand const& last : seen) {
+                if (old_hash(last) == old_hash(now)) {
+                    EXPECT_EQ(redrawn({last}, {now}, 32), "#");
+                    return;
+                }
+            }
+            seen.push_back(now);
+        }
+    }
+    FAIL() << "no colliding pair";
+}
+
+TEST(FramePlan, RectanglesRoadsAndBatches)
+{
+    const TileGrid grid = tile_grid(32, 24, 8, {0, 0}); // 4 x 3 tiles
+    const std::vector<SDL_Rect> rects = redraw_rects(grid, {0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 0, 1});
+    ASSERT_EQ(rects.size(), 3u);
+    EXPECT_EQ(std::vector<int>({rects[0].x, rects[0].y, rects[0].w, rects[0].h, rects[2].x, rects[2].y}),
+              std::vector<int>({8, 0, 16, 16, 24, 16}));
+    EXPECT_TRUE(redraw_rects(tile_grid(0, 0, 8, {0, 0}), {}).empty());
+
+    const std::pair<FrameFacts, FrameRoad> roads[] = {
+        {{768, 0, 0, true, true, false}, FrameRoad::unchanged},
+        {{768, 10, 2, true, true, false}, FrameRoad::changed_into_kept},
+        {{768, 10, 2, false, false, false}, FrameRoad::whole_to_window}, // no kept frame
+        {{768, 10, 2, true, true, true}, FrameRoad::whole_to_window},    // a copy may land unevenly
+        {{768, 500, 2, true, true, false}, FrameRoad::whole_to_window},
+        {{768, 10, 2, true, false, false}, FrameRoad::whole_into_kept},
+        {{768, 100, 40, true, true, false}, FrameRoad::whole_into_kept}};
+    for (const auto& [facts, road] : roads) {
+        EXPECT_EQ(frame_road(facts), road) << "case " << &facts - &roads[0].first;
+    }
+    DrawCommand scaled = glyph(0);
+    scaled.dst.w = scaled.dst.h = 12;
+    EXPECT_TRUE(copy_lands_unevenly(scaled, true));
+    scaled.dst.w = scaled.dst.h = 16;
+    EXPECT_TRUE(copy_lands_unevenly(scaled, false) && !copy_lands_unevenly(scaled, true));
+
+    using B = BatchDraw::Kind;
+    auto* other = reinterpret_cast<SDL_Texture*>(0x2000);
+    const auto draw = [](B kind, SDL_Texture* t, int x, int w = 8) {
+        return BatchDraw{kind, t, SDL_BLENDMODE_BLEND, {x, 0, w, 8}};
+    };
+    const std::pair<std::vector<BatchDraw>, std::vector<int>> batches[] = {
+        {{draw(B::geometry, tex, 0), draw(B::geometry, other, 8), draw(B::geometry, tex, 8)}, {0, 1, 2}},
+        {{draw(B::geometry, tex, 0), draw(B::geometry, other, 8), draw(B::geometry, tex, 0)}, {0, 1, 0}},
+        {{draw(B::geometry, tex, 0), draw(B::single, tex, 8), draw(B::clear, nullptr, 0, 32),
+          draw(B::geometry, tex, 0)},
+         {0, 1, 2, 3}},
+    };
+    for (const auto& [draws, batch_of] : batches) {
+        EXPECT_EQ(plan_batches(grid, draws), batch_of);
+    }
+    EXPECT_EQ(plan_batches(TileGrid{}, {draw(B::geometry, tex, 0)}), std::vector<int>{0});
+}
+
+namespace {
+SDL_malloc_func real_malloc = nullptr;
+size_t refused_size = 0;
+// Refuses what SDL asks for to hold a picture of the refused size.
+void* refusing_malloc(size_t size)
+{
+    return size >= refused_size && size < refused_size + 256 ? nullptr : real_malloc(size);
+}
+} // namespace
+
+TEST(FrameCache, WithoutAKeptFrameEveryFrameIsDrawnWholeAndThatIsSaidOnce)
+{
+    HeadlessScreen screen(8);
+    MyGraphics_render cached(screen.renderer(), true);
+    cached.load(0, "Spectrum.bmp", 16, 10);
+    SDL_calloc_func calloc_fn = nullptr;
+    SDL_realloc_func realloc_fn = nullptr;
+    SDL_free_func free_fn = nullptr;
+    SDL_GetMemoryFunctions(&real_malloc, &calloc_fn, &realloc_fn, &free_fn);
+    refused_size = static_cast<size_t>(screen.surface()->pitch) * screen.surface()->h;
+    SDL_SetMemoryFunctions(refusing_malloc, calloc_fn, realloc_fn, free_fn);
+    testing::internal::CaptureStdout();
+    for (int frame = 1; frame < 4; ++frame) {
+        cached.clear_screen(red);
+        cached.print(frame, frame, BLACK, BRIGHT_WHITE, 'A');
+        cached.present();
+        EXPECT_GT(screen.count_in_cell(frame, frame, white), 0) << "frame " << frame;
+        EXPECT_EQ(screen.count_in_cell(frame - 1, frame - 1, red), 64) << "frame " << frame;
+    }
+    SDL_SetMemoryFunctions(real_malloc, calloc_fn, realloc_fn, free_fn);
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_NE(said.find("every frame whole"), std::string::npos);
+    EXPECT_EQ(said.find("every frame whole"), said.rfind("every frame whole")) << said;
+}
