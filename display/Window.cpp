@@ -183,6 +183,7 @@ bool CreateGameWindow()
         puts(SDL_GetError());
         return false;
     }
+    window_owner.reset(game_window);
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, FollowFullScreen);
     UpdateScreenData(game_window);
     return true;
