@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -42,7 +43,7 @@ void keep_heap_headroom()
 #ifdef __EMSCRIPTEN__
 struct WebRun {
     std::unique_ptr<GameApplication> app;
-    SDL_Renderer* renderer;
+    RendererPtr renderer;
 };
 
 // The browser calls this on its animation frames (none in a hidden tab).
@@ -57,8 +58,8 @@ void web_frame(void* arg)
     emscripten_cancel_main_loop();
     run->app->finish();
     run->app.reset();
-    SDL_DestroyRenderer(run->renderer);
-    SDL_DestroyWindow(GetGameWindow());
+    run->renderer.reset();
+    DestroyGameWindow();
     SDL_Quit();
     // Pending browser timers would otherwise keep the program from ending.
     emscripten_force_exit(0);
@@ -90,7 +91,8 @@ int main(int argc, char* argv[])
 #ifdef __EMSCRIPTEN__
     // Letters and Enter are the game's, not text for the page.
     SDL_StopTextInput();
-    static WebRun run{std::make_unique<GameApplication>(renderer), renderer};
+    // Braced members are made in order: the application takes the renderer first.
+    static WebRun run{std::make_unique<GameApplication>(renderer.get()), std::move(renderer)};
     run.app->start();
     // Never returns: main's stack unwinds and the browser runs the frames.
     emscripten_set_main_loop_arg(web_frame, &run, 0, true);
