@@ -7,17 +7,22 @@
 
 namespace {
 
-TEST(PadTest, APadAlonePlaysFromTheTitleAndTheKeyboardGoesOnWhenItIsUnplugged)
+// A virtual joystick with the standard buttons and axes: SDL maps it as a game controller.
+SDL_Joystick* plug_in_pad()
 {
-    TestApp test;
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1"); // the dummy window never has the focus
-    // A virtual joystick with the standard buttons and axes: SDL maps it as a game controller.
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    SDL_Joystick* pad = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+    return SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+}
+
+TEST(PadTest, APadAlonePlaysFromTheTitleAndTheKeyboardGoesOnWhenItIsUnplugged)
+{
+    TestApp test;
+    SDL_Joystick* pad = plug_in_pad();
     // Each followed by one frame so the loop has seen it.
     auto set = [&](int button, bool down) { SDL_JoystickSetVirtualButton(pad, button, down), test.frame(); };
     auto tilt = [&](int axis, Sint16 value) { SDL_JoystickSetVirtualAxis(pad, axis, value), test.frame(); };
@@ -116,13 +121,7 @@ TEST(HeldKeyTest, AKeyLetGoBetweenGamesIsNotHeldInTheNext)
 TEST(PadTest, InTheEditorThePadIsItsKeysAndStartPastGameOverCarriesNoPause)
 {
     TestApp test;
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    SDL_Joystick* pad = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+    SDL_Joystick* pad = plug_in_pad();
     auto set = [&](int button, bool down) { SDL_JoystickSetVirtualButton(pad, button, down), test.frame(); };
     auto tap = [&](int button) { set(button, true), set(button, false); };
     auto position = [&](const char* text) { return test.screen().shows_text(23, 0, text, BLACK, WHITE); };
