@@ -39,6 +39,7 @@ const Cue session[] = {
 TEST(ReplayTest, ARecordedMenuAndGameSessionEndsOnTheSameScreen)
 {
     TestApp game;
+    game.compare_every_frame();
     ASSERT_TRUE(game.walk_to_menu());
     for (const Cue& cue : session) {
         ASSERT_TRUE(game.wait_for([&] { return cue.ready(game); })) << "cue " << &cue - session;
