@@ -1,4 +1,4 @@
-// Keys through SDL's queue into the game's loop: key map, pause, F1, F4, quitting.
+// Keys through SDL's queue into the game's loop: key map, pause, F1, window events, quitting.
 #include "debug/Debug.h"
 #include "display/Window.h"
 #include "support/TestApp.h"
@@ -64,7 +64,7 @@ bool paused_shown(TestApp& test)
     return test.screen().shows_text(11, 1, " PAUSED - PRESS F5 TO RESUME  ", BLACK, BRIGHT_WHITE);
 }
 
-TEST(GameKeysTest, F5OrMinimisingFreezesTheGameAndOnlyF5ResumesIt)
+TEST(GameKeysTest, F5OrMinimisingFreezesTheGameOnlyF5ResumesItAndExposingShowsItAgain)
 {
     TestApp test;
     test.tap(SDLK_F5); // even before the game starts
@@ -78,32 +78,18 @@ TEST(GameKeysTest, F5OrMinimisingFreezesTheGameAndOnlyF5ResumesIt)
     test.press(SDLK_UP);
     EXPECT_TRUE(test.wait_for([&] { return !test.player_at_start_shown(); })) << "the game never went on";
 
-    for (Uint8 event : {SDL_WINDOWEVENT_MINIMIZED, SDL_WINDOWEVENT_RESTORED}) {
-        SDL_Event window{SDL_WINDOWEVENT};
-        window.window.event = event;
-        SDL_PushEvent(&window);
-        test.frame();
-    }
+    test.window_event(SDL_WINDOWEVENT_MINIMIZED);
+    test.window_event(SDL_WINDOWEVENT_RESTORED);
     EXPECT_TRUE(paused_shown(test)) << "restoring the window does not resume";
-    test.tap(SDLK_ESCAPE);
-    EXPECT_TRUE(test.app().quit_requested()) << "Escape quits, even paused";
-}
-
-TEST(WindowEventsTest, AnUnchangedFrameIsNotDrawnAgainButAnExposedWindowIs)
-{
-    TestApp test;
-    ASSERT_TRUE(test.wait_for_title_to_take_keys());
-    ASSERT_TRUE(test.tap_until(SDLK_RETURN, [&] { return test.key_page_shown(); }));
-    test.frames(5);
-    // The window system loses the picture, as when another window covered it.
+    // The window system loses the picture, as when another window covered it:
+    // a frame that changes nothing there leaves it lost, until the window is exposed.
     SDL_FillRect(SDL_GetWindowSurface(GetGameWindow()), nullptr, 0);
     test.frame();
-    EXPECT_FALSE(test.key_page_shown()) << "a frame that changed nothing was drawn again";
-    SDL_Event exposed{SDL_WINDOWEVENT};
-    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
-    SDL_PushEvent(&exposed);
-    test.frame();
-    EXPECT_TRUE(test.key_page_shown()) << "the exposed window was not shown again";
+    EXPECT_FALSE(paused_shown(test)) << "a frame that changed nothing was drawn again";
+    test.window_event(SDL_WINDOWEVENT_EXPOSED);
+    EXPECT_TRUE(paused_shown(test)) << "the exposed window was not shown again";
+    test.tap(SDLK_ESCAPE);
+    EXPECT_TRUE(test.app().quit_requested()) << "Escape quits, even paused";
 }
 
 // The overlay's text on line 0, white on blue, up to the first cell that is not.
@@ -144,20 +130,6 @@ TEST(GameKeysTest, F1CyclesTheOverlayThroughTimesPositionsAndOff)
     EXPECT_FALSE(test.app().quit_requested()) << "Ctrl+Q quits";
     test.tap(SDLK_q, KMOD_RGUI);
     EXPECT_TRUE(test.app().quit_requested()) << "GUI+Q quits";
-}
-
-TEST(GameKeysTest, F4StepsTheWindowThroughEverySizeTheDesktopHolds)
-{
-    TestApp test; // SDL's dummy desktop is 1024x768; the game opens one size below the largest
-    test.app().start_game(false);
-    for (int cell : {24, 32, 8, 16, 24}) {
-        test.frame();
-        int width = 0, height = 0;
-        SDL_GetWindowSize(GetGameWindow(), &width, &height);
-        EXPECT_TRUE(width == 32 * cell && height == 24 * cell) << width << "x" << height << ", not cells of " << cell;
-        EXPECT_TRUE(test.screen().shows_text(1, 1, "MAZE", BLACK, BRIGHT_YELLOW)) << "drawn in cells of " << cell;
-        test.tap(SDLK_F4);
-    }
 }
 
 } // namespace

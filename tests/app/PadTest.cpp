@@ -73,27 +73,33 @@ TEST(PadTest, APadAlonePlaysFromTheTitleAndTheKeyboardGoesOnWhenItIsUnplugged)
 TEST(FocusTest, LosingTheFocusPausesAGameInPlayOnly)
 {
     TestApp test;
-    SDL_Event lost{SDL_WINDOWEVENT};
-    lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    auto lose_focus = [&] { SDL_PushEvent(&lost), test.frame(); };
-    SDL_Event gained = lost;
-    gained.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
-    auto regain_focus = [&] { SDL_PushEvent(&gained), test.frame(); };
     test.app().start_game(true);
-    lose_focus();
+    test.window_event(SDL_WINDOWEVENT_FOCUS_LOST);
     EXPECT_FALSE(test.app().is_paused()) << "a demo paused";
-    regain_focus();
+    test.window_event(SDL_WINDOWEVENT_FOCUS_GAINED);
     test.app().start_game(false);
     test.tap(SDLK_x);
-    lose_focus();
+    test.window_event(SDL_WINDOWEVENT_FOCUS_LOST);
     EXPECT_FALSE(test.app().is_paused()) << "the game-over screen paused";
-    regain_focus();
+    test.window_event(SDL_WINDOWEVENT_FOCUS_GAINED);
     test.app().start_game(false);
     EXPECT_FALSE(test.app().is_paused()) << "the focus came back and a game still started paused";
-    lose_focus();
+    test.window_event(SDL_WINDOWEVENT_FOCUS_LOST);
     EXPECT_TRUE(test.app().is_paused());
-    lose_focus();
+    test.window_event(SDL_WINDOWEVENT_FOCUS_LOST);
     EXPECT_TRUE(test.app().is_paused()) << "a second loss resumed";
+}
+
+// The focus lost while the menu's Play animation runs: the game starts paused.
+TEST(FocusTest, AGameStartedWithoutTheFocusStartsPaused)
+{
+    TestApp test;
+    test.app().change_game_state(new NullSpecialState(), false);
+    test.app().show_game_menu(true);
+    ASSERT_TRUE(test.tap_until(SDLK_p, [&] { return test.key_legend_shown(); }));
+    test.window_event(SDL_WINDOWEVENT_FOCUS_LOST);
+    ASSERT_TRUE(test.wait_for([&] { return test.app().is_game_running(); }));
+    EXPECT_TRUE(test.app().is_paused());
 }
 
 // Left held as X ends a game and let go on the menu is not held in the next game.
@@ -147,20 +153,6 @@ TEST(PadTest, InTheEditorThePadIsItsKeysAndStartPastGameOverCarriesNoPause)
     tap(SDL_CONTROLLER_BUTTON_START);
     EXPECT_TRUE(test.wait_for([&] { return test.screen().shows(1, 5, '-', BLACK, BRIGHT_WHITE); }));
     SDL_JoystickClose(pad);
-}
-
-// The focus lost while the menu's Play animation runs: the game starts paused.
-TEST(FocusTest, AGameStartedWithoutTheFocusStartsPaused)
-{
-    TestApp test;
-    SDL_Event focus{SDL_WINDOWEVENT};
-    focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    test.app().change_game_state(new NullSpecialState(), false);
-    test.app().show_game_menu(true);
-    ASSERT_TRUE(test.tap_until(SDLK_p, [&] { return test.key_legend_shown(); }));
-    SDL_PushEvent(&focus);
-    ASSERT_TRUE(test.wait_for([&] { return test.app().is_game_running(); }));
-    EXPECT_TRUE(test.app().is_paused());
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include "world/Player.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <functional>
 #include <memory>
@@ -163,26 +162,6 @@ TEST(Recorder, ReplayDrawsWhatDrawingDrew)
     EXPECT_EQ(std::pair(screen.graphics().cursor_line(), screen.graphics().cursor_column()), std::pair(0, 1));
 }
 
-// Mistakes in the game's own load calls; spoilt bitmaps are the tools tests' part.
-TEST(GlyphLoadingDeathTest, BadLoadArgumentsEndWithStatus43)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    struct Case {
-        int set, size, check_line; // the last: a check line below the picture
-        const char* message;
-    } const cases[] = {{2, 16, 10, "Invalid texture set"},
-                       {-1, 16, 10, "Invalid texture set"},
-                       {0, 12, 10, "Glyph sizes supported are only 8 and 16"},
-                       {0, 16, 64, "No black on load\\?\nNo black"}};
-    for (const Case& c : cases) {
-        const auto load = [&c] {
-            dup2(STDERR_FILENO, STDOUT_FILENO); // the loader reports on standard output
-            HeadlessScreen(16, false).graphics().load(c.set, "Spectrum.bmp", c.size, c.check_line);
-        };
-        EXPECT_EXIT(load(), testing::ExitedWithCode(43), c.message);
-    }
-}
-
 TEST(WindowGeometry, CellSizesAndF4StepsFollowTheDesktop)
 {
     struct Case {
@@ -248,11 +227,16 @@ TEST(FullScreen, F11AndAltEnterGoFullScreenAndBackToTheWindowAsItWas)
         test.tap(SDLK_F4); // cells of 8, centred on the display
         EXPECT_EQ(place(), std::tuple(true, 0, 0, 1024, 768, 8, 384, 288));
         EXPECT_TRUE(test.screen().shows_text(1, 1, "MAZE", BLACK, BRIGHT_YELLOW));
-        test.mouse_down_at_cell(12, 9); // off the game screen's steering strips: fire
+        test.mouse_at_cell(12, 9, true); // off the game screen's steering strips: fire
         EXPECT_TRUE(test.app().get_player().is_fire_held() && test.app().get_player().get_column_step() == 0);
-        test.mouse_up_at_cell(12, 9);
+        test.mouse_at_cell(12, 9, false);
         test.tap(key, mod);
         EXPECT_EQ(place(), std::tuple(false, 40, 30, 768, 576, 24, 0, 0));
+    }
+    for (int cell : {32, 8, 16, 24}) { // F4 in the window: every size the desktop holds, and round
+        test.tap(SDLK_F4);
+        EXPECT_EQ(std::pair(std::get<3>(place()), std::get<4>(place())), std::pair(32 * cell, 24 * cell));
+        EXPECT_TRUE(test.screen().shows_text(1, 1, "MAZE", BLACK, BRIGHT_YELLOW)) << "drawn in cells of " << cell;
     }
 }
 

@@ -1,18 +1,13 @@
 // A recorded session played back through the real loop from the idle menu:
 // each input goes in once the game shows what the player waited for, and
 // what counts is the screen at the end.
-#include "screens/MenuSpecialState.h"
 #include "support/TestApp.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-bool idle(TestApp& game)
-{
-    auto* menu = dynamic_cast<MenuSpecialState*>(game.app().get_current_state());
-    return menu != nullptr && menu->current_code() == state_t::IDLE;
-}
+const auto idle = [](TestApp& game) { return game.menu_idle(); };
 
 // What the game shows before the input, and the input: a key tapped, or
 // with no key a click on a cell.
@@ -45,7 +40,7 @@ TEST(ReplayTest, ARecordedMenuAndGameSessionEndsOnTheSameScreen)
         ASSERT_TRUE(game.wait_for([&] { return cue.ready(game); })) << "cue " << &cue - session;
         cue.key != 0 ? game.tap(cue.key) : game.click_cell(cue.line, cue.column);
     }
-    ASSERT_TRUE(game.wait_for([&] { return idle(game); }));
+    ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
     EXPECT_TRUE(game.menu_panel_shown());
     EXPECT_EQ(game.maze_letter_shown() + game.tempo_shown() + game.grade_shown(), "B77");
     EXPECT_EQ(game.score_shown() + " " + game.best_shown(), "00010 00000");

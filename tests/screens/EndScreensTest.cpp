@@ -62,12 +62,12 @@ TEST(EndScreensTest, NewBestIsCelebratedThenPlayStartsAfreshAndAnEqualScoreIsNoN
     game.tap(SDLK_x);
     ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.new_best_score_shown(); }));
     EXPECT_TRUE(heard.count(SOUND_GAME_OVER));
-    ASSERT_TRUE(wait_hearing(game, heard, [&] { return menu_idle(game); }));
+    ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.menu_idle(); }));
     EXPECT_TRUE(heard.count(SOUND_BONUS));
     EXPECT_EQ(game.best_shown(), score);
     // The BEST label resets it, so the next game's 0 equals it.
     EXPECT_TRUE(starts_sound(game, SOUND_MENU_BLIP, [&] { game.click_cell(23, 15); }));
-    ASSERT_TRUE(game.wait_for([&] { return menu_idle(game); }));
+    ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
     EXPECT_EQ(game.best_shown(), "00000");
 
     heard.clear();
@@ -84,7 +84,7 @@ TEST(EndScreensTest, NewBestIsCelebratedThenPlayStartsAfreshAndAnEqualScoreIsNoN
     ASSERT_TRUE(game.wait_for([&] {
         over = over || game.game_over_shown();
         best = best || game.new_best_score_shown();
-        return menu_idle(game);
+        return game.menu_idle();
     }));
     EXPECT_TRUE(over);
     EXPECT_FALSE(best) << "a score equal to the best is no new best";

@@ -43,14 +43,14 @@ TEST(MenuTest, LettersAndClickAreasChangeTheSettingsRoundAndRound)
             command.key != 0 ? game.tap(command.key, command.mod) : game.click_cell(command.line, command.column);
         };
         EXPECT_EQ(starts_sound(game, SOUND_MENU_BLIP, act, command.blip ? 1500 : 300), command.blip) << "the blip";
-        ASSERT_TRUE(game.wait_for([&] { return menu_idle(game); }));
+        ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
         EXPECT_EQ(settings(game), command.shown);
     }
 
     // A letter while another command animates is lost.
     game.tap(SDLK_t);
     game.tap(SDLK_g);
-    ASSERT_TRUE(game.wait_for([&] { return menu_idle(game); }));
+    ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
     EXPECT_EQ(settings(game), "A21");
 
     // The Demo line: the computer plays with the settings chosen.
@@ -81,7 +81,7 @@ TEST(MenuTest, InstructionsOpenFramedInTheWallColourAndClicksLeadBack)
         ASSERT_TRUE(game.wait_for([&] { return turned() || (TestApp::queue_click(12, 16), false); })) << page;
         EXPECT_TRUE(page == 4 || game.screen().shows_text(2, 0, bar, wall, wall));
     }
-    ASSERT_TRUE(game.wait_for([&] { return menu_idle(game); }));
+    ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
     EXPECT_EQ(settings(game), "A55");
 }
 

@@ -1,19 +1,11 @@
 #pragma once
 // What the screen tests share: the menu opened as the last instruction page
 // opens it, the mixer's slots, and the food a maze shows.
-#include "screens/MenuSpecialState.h"
+#include "screens/SpecialStates.h"
 #include "sound/Mixer.h"
 #include "support/TestApp.h"
 
 #include <set>
-
-// The menu takes commands only while its script rests on the idle step; the
-// tests wait for it rather than guess how long an animation runs.
-inline bool menu_idle(TestApp& game)
-{
-    auto* menu = dynamic_cast<MenuSpecialState*>(game.app().get_current_state());
-    return menu != nullptr && menu->current_code() == state_t::IDLE;
-}
 
 // The title goes first without being recorded: the menu's wipe replays the
 // recorded picture, which must not hold the title's textures.
@@ -21,7 +13,7 @@ inline bool open_menu(TestApp& game)
 {
     game.app().change_game_state(new NullSpecialState(), false);
     game.app().show_game_menu(true);
-    return game.wait_for([&] { return menu_idle(game); });
+    return game.wait_for([&] { return game.menu_idle(); });
 }
 
 // Runs the action with the mixer held still, then frames until the sound sits

@@ -4,7 +4,6 @@
 #include "display/Window.h"
 #include "screens/SpecialStates.h"
 #include "support/TestApp.h"
-#include "support/TestSupport.h"
 
 #include <cstdlib>
 #include <tuple>
@@ -18,18 +17,19 @@ struct Extent {
     int right = -1;
 };
 
+Uint32 rgb(simple_colour_t colour)
+{
+    const SDL_Color c = get_rgb_from_simple_colour(colour);
+    return Uint32(c.r << 16 | c.g << 8 | c.b);
+}
+
 // The title picture on the blue screen: its top row down the middle, and its
 // sides along the row under that.
 Extent picture_shown(TestApp& game)
 {
-    const int width = current_print_area_width();
-    const int height = current_print_area_height();
-    std::vector<Uint32> rgb(static_cast<size_t>(width * height));
-    SDL_RenderReadPixels(game.renderer(), nullptr, SDL_PIXELFORMAT_RGB888, rgb.data(), width * 4);
-    const SDL_Color b = get_rgb_from_simple_colour(BLUE);
-    auto blue = [&](int x, int y) {
-        return (rgb[static_cast<size_t>(y * width + x)] & 0xffffff) == Uint32(b.r << 16 | b.g << 8 | b.b);
-    };
+    int width = 0, height = 0;
+    const std::vector<Uint32> shown = game.read_window(width, height);
+    auto blue = [&](int x, int y) { return (shown[static_cast<size_t>(y * width + x)] & 0xffffff) == rgb(BLUE); };
     Extent picture;
     for (int y = 0; y + 1 < height && picture.top < 0; ++y) {
         picture.top = blue(width / 2, y) ? -1 : y;
@@ -84,8 +84,10 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     const int x = width / 2 - 8 * glyph_size;
     const int y = current_print_area_height() - 3 * glyph_size;
     for (simple_colour_t paper : {GREEN, BRIGHT_GREEN, GREEN}) {
-        EXPECT_TRUE(game.wait_for([&] { return same_rgb(game.pixel(x, y), get_rgb_from_simple_colour(paper)); }))
-            << "the prompt does not blink";
+        EXPECT_TRUE(game.wait_for([&] {
+            int width = 0, height = 0;
+            return (game.read_window(width, height)[static_cast<size_t>(y * width + x)] & 0xffffff) == rgb(paper);
+        })) << "the prompt does not blink";
     }
 }
 

@@ -78,22 +78,13 @@ bool ScreenReader::shows_text(int line, int column, const std::string& text, sim
     return true;
 }
 
-int ScreenReader::digit(int line, int column, simple_colour_t ink, simple_colour_t paper)
-{
-    for (int d = 0; d <= 9; ++d) {
-        if (shows(line, column, '0' + d, ink, paper)) {
-            return d;
-        }
-    }
-    return -1;
-}
-
 std::string ScreenReader::digits(int line, int column, int count, simple_colour_t ink, simple_colour_t paper)
 {
-    std::string text;
+    std::string text(static_cast<size_t>(count), '?');
     for (int i = 0; i < count; ++i) {
-        int d = digit(line, column + i, ink, paper);
-        text.push_back(d < 0 ? '?' : static_cast<char>('0' + d));
+        for (char d = '0'; d <= '9' && text[i] == '?'; ++d) {
+            text[i] = shows(line, column + i, d, ink, paper) ? d : '?';
+        }
     }
     return text;
 }

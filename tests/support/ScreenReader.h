@@ -22,8 +22,6 @@ public:
     bool shows(int line, int column, int c, simple_colour_t ink, simple_colour_t paper);
     // True when the text stands there, one character a cell, all in these colours.
     bool shows_text(int line, int column, const std::string& text, simple_colour_t ink, simple_colour_t paper);
-    // The digit a cell shows in this ink on this paper, or -1 when it shows none.
-    int digit(int line, int column, simple_colour_t ink, simple_colour_t paper);
     // The digits of a field, '?' where a cell shows no digit.
     std::string digits(int line, int column, int count, simple_colour_t ink, simple_colour_t paper);
 

@@ -1,6 +1,7 @@
 #include "support/TestApp.h"
 
 #include "display/Window.h"
+#include "screens/MenuSpecialState.h"
 #include "screens/TitleScreen.h"
 #include "support/TestSupport.h"
 
@@ -116,60 +117,9 @@ void TestApp::frames(int count)
     }
 }
 
-SDL_Color TestApp::pixel(int x, int y)
+void TestApp::queue_mouse(int line, int column, bool down)
 {
-    SDL_Rect one{x, y, 1, 1};
-    Uint32 value = 0;
-    SDL_RenderReadPixels(renderer_, &one, SDL_PIXELFORMAT_ARGB8888, &value, 4);
-    return SDL_Color{static_cast<Uint8>(value >> 16), static_cast<Uint8>(value >> 8), static_cast<Uint8>(value), 255};
-}
-
-void TestApp::queue_tap(SDL_Keycode key, Uint16 mod)
-{
-    push_key(key, true, mod);
-    push_key(key, false, mod);
-}
-
-void TestApp::queue_click(int line, int column)
-{
-    push_mouse_button(cell_centre_x(column), cell_centre_y(line), true);
-    push_mouse_button(cell_centre_x(column), cell_centre_y(line), false);
-}
-
-void TestApp::tap(SDL_Keycode key, Uint16 mod)
-{
-    queue_tap(key, mod);
-    frame();
-}
-
-void TestApp::press(SDL_Keycode key)
-{
-    push_key(key, true);
-    frame();
-}
-
-void TestApp::release(SDL_Keycode key)
-{
-    push_key(key, false);
-    frame();
-}
-
-void TestApp::click_cell(int line, int column)
-{
-    queue_click(line, column);
-    frame();
-}
-
-void TestApp::mouse_down_at_cell(int line, int column)
-{
-    push_mouse_button(cell_centre_x(column), cell_centre_y(line), true);
-    frame();
-}
-
-void TestApp::mouse_up_at_cell(int line, int column)
-{
-    push_mouse_button(cell_centre_x(column), cell_centre_y(line), false);
-    frame();
+    push_mouse_button(cell_centre_x(column), cell_centre_y(line), down);
 }
 
 void TestApp::drag_to_cell(int line, int column)
@@ -180,6 +130,14 @@ void TestApp::drag_to_cell(int line, int column)
     event.motion.x = cell_centre_x(column);
     event.motion.y = cell_centre_y(line);
     SDL_PushEvent(&event);
+    frame();
+}
+
+void TestApp::window_event(Uint8 event)
+{
+    SDL_Event window{SDL_WINDOWEVENT};
+    window.window.event = event;
+    SDL_PushEvent(&window);
     frame();
 }
 
@@ -216,21 +174,6 @@ bool TestApp::menu_panel_shown()
            reader_->shows(18, 23, 'S', BLACK, BRIGHT_WHITE);
 }
 
-bool TestApp::key_legend_shown()
-{
-    return reader_->shows_text(3, 1, "7=up", BLUE, BRIGHT_WHITE);
-}
-
-bool TestApp::player_at_start_shown()
-{
-    return reader_->shows(12, 16, 132, BLACK, BRIGHT_WHITE);
-}
-
-bool TestApp::game_over_shown()
-{
-    return reader_->shows_text(2, 10, " GAME OVER ", BLACK, BRIGHT_CYAN);
-}
-
 bool TestApp::new_best_score_shown()
 {
     for (simple_colour_t paper : best_papers) {
@@ -239,6 +182,12 @@ bool TestApp::new_best_score_shown()
         }
     }
     return false;
+}
+
+bool TestApp::menu_idle()
+{
+    auto* menu = dynamic_cast<MenuSpecialState*>(app_->get_current_state());
+    return menu != nullptr && menu->current_code() == state_t::IDLE;
 }
 
 char TestApp::maze_letter_shown()

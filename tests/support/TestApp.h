@@ -1,5 +1,6 @@
 #pragma once
 #include "ScreenReader.h"
+#include "TestSupport.h"
 #include "app/GameApplication.h"
 #include "display/MyGraphics_render.h"
 
@@ -54,16 +55,20 @@ public:
     }
 
     // Input queued for the next frame: a key's press and release, a click.
-    static void queue_tap(SDL_Keycode key, Uint16 mod = KMOD_NONE);
-    static void queue_click(int line, int column);
+    static void queue_tap(SDL_Keycode key, Uint16 mod = KMOD_NONE)
+    {
+        push_key(key, true, mod), push_key(key, false, mod);
+    }
+    static void queue_click(int line, int column) { queue_mouse(line, column, true), queue_mouse(line, column, false); }
     // Input, each followed by one frame so the loop has seen it.
-    void tap(SDL_Keycode key, Uint16 mod = KMOD_NONE);
-    void press(SDL_Keycode key);
-    void release(SDL_Keycode key);
-    void click_cell(int line, int column);
-    void mouse_down_at_cell(int line, int column);
-    void mouse_up_at_cell(int line, int column);
+    void tap(SDL_Keycode key, Uint16 mod = KMOD_NONE) { queue_tap(key, mod), frame(); }
+    void press(SDL_Keycode key) { push_key(key, true), frame(); }
+    void release(SDL_Keycode key) { push_key(key, false), frame(); }
+    void click_cell(int line, int column) { queue_click(line, column), frame(); }
+    void mouse_at_cell(int line, int column, bool down) { queue_mouse(line, column, down), frame(); }
     void drag_to_cell(int line, int column);
+    // A window event (focus, minimised, exposed) from the window system.
+    void window_event(Uint8 event);
     // Taps the key, and again every few frames, until the condition holds:
     // screens that are still animating swallow keys rather than queue them.
     template <typename Condition> bool tap_until(SDL_Keycode key, Condition done, Uint32 deadline_ms = stage_ms)
@@ -81,8 +86,8 @@ public:
         return true;
     }
 
-    // A pixel of the last presented frame, in window coordinates.
-    SDL_Color pixel(int x, int y);
+    // The last presented frame, 0xRRGGBB row after row, and its size.
+    std::vector<Uint32> read_window(int& width, int& height);
 
     // Runs frames until the title's lock-out is over; false at the deadline.
     bool wait_for_title_to_take_keys();
@@ -90,10 +95,12 @@ public:
     bool key_page_shown();
     bool instructions_page_shown(int page);
     bool menu_panel_shown();
-    bool key_legend_shown();
-    bool player_at_start_shown();
-    bool game_over_shown();
+    bool key_legend_shown() { return reader_->shows_text(3, 1, "7=up", BLUE, BRIGHT_WHITE); }
+    bool player_at_start_shown() { return reader_->shows(12, 16, 132, BLACK, BRIGHT_WHITE); }
+    bool game_over_shown() { return reader_->shows_text(2, 10, " GAME OVER ", BLACK, BRIGHT_CYAN); }
     bool new_best_score_shown();
+    // The menu takes commands only while its script rests on the idle step.
+    bool menu_idle();
     // The maze letter of the selection line, or 0 when none shows.
     char maze_letter_shown();
     // Fields of the status lines as digits, '?' where a cell shows none.
@@ -110,8 +117,8 @@ public:
     ::testing::AssertionResult walk_to_menu();
 
 private:
+    static void queue_mouse(int line, int column, bool down);
     void compare_with_whole_frame();
-    std::vector<Uint32> read_window(int& width, int& height);
 
     SDL_Renderer* renderer_ = nullptr;
     std::unique_ptr<MyGraphics_render> whole_;

@@ -1,5 +1,5 @@
 // Every test program runs headless: SDL's dummy drivers unless the caller
-// chose others (the disk-audio tests choose their own).
+// chose others.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

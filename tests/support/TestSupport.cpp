@@ -44,11 +44,6 @@ SDL_Color HeadlessScreen::pixel(int x, int y) const
     return c;
 }
 
-bool HeadlessScreen::pixel_is(int x, int y, SDL_Color colour) const
-{
-    return same_rgb(pixel(x, y), colour);
-}
-
 int HeadlessScreen::count_in_cell(int line, int column, SDL_Color colour) const
 {
     int count = 0;

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+bool same_rgb(SDL_Color a, SDL_Color b);
+
 // A headless screen for tests: SDL's dummy video driver, a software renderer
 // drawing into a 32-bit surface whose pixels the test reads back, the window
 // geometry set for that size, and (optionally) the real glyph sets loaded.
@@ -19,7 +21,7 @@ public:
     // Colour of a window pixel (alpha ignored).
     SDL_Color pixel(int x, int y) const;
     // True when the pixel at (x, y) has exactly this RGB.
-    bool pixel_is(int x, int y, SDL_Color colour) const;
+    bool pixel_is(int x, int y, SDL_Color colour) const { return same_rgb(pixel(x, y), colour); }
     // Number of pixels of the cell (line, column) of the game area in this RGB.
     int count_in_cell(int line, int column, SDL_Color colour) const;
     void clear(SDL_Color colour);
@@ -47,5 +49,3 @@ template <typename Predicate> bool wait_until(Predicate predicate, Uint32 deadli
     }
     return true;
 }
-
-bool same_rgb(SDL_Color a, SDL_Color b);

@@ -15,8 +15,7 @@ namespace {
 // The picture's pixels as 0xRRGGBB, row after row.
 std::vector<Uint32> load_rgb(const char* name, int& width)
 {
-    const std::string path = std::string(getenv("KWORBLE_BUILD_DIR")) + "/" + name;
-    SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
+    SDL_Surface* loaded = SDL_LoadBMP(name); // the tests run in the build folder, beside the files
     EXPECT_NE(loaded, nullptr) << name << ": " << SDL_GetError();
     SDL_Surface* argb = loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
     std::vector<Uint32> rgb;
@@ -72,8 +71,7 @@ TEST(AssetFiles, TheCrunchIsLoud)
     SDL_AudioSpec spec{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    const std::string path = std::string(getenv("KWORBLE_BUILD_DIR")) + "/Explosion_Crunch.wav";
-    ASSERT_NE(SDL_LoadWAV(path.c_str(), &spec, &buffer, &length), nullptr) << SDL_GetError();
+    ASSERT_NE(SDL_LoadWAV("Explosion_Crunch.wav", &spec, &buffer, &length), nullptr) << SDL_GetError();
     ASSERT_EQ(spec.format, AUDIO_S16LSB);
     int peak = 0;
     for (Uint32 i = 0; i + 1 < length; i += 2) {
