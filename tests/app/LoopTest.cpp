@@ -59,19 +59,17 @@ TEST(KeyMapTest, EveryKeyTakesItsActionAloneWithOthersPausedOrInTheDemo)
     }
 }
 
-bool paused_shown(TestApp& test)
-{
-    return test.screen().shows_text(11, 1, " PAUSED - PRESS F5 TO RESUME  ", BLACK, BRIGHT_WHITE);
-}
-
 TEST(GameKeysTest, F5OrMinimisingFreezesTheGameOnlyF5ResumesItAndExposingShowsItAgain)
 {
     TestApp test;
+    const auto paused_shown = [&] {
+        return test.screen().shows_text(11, 1, " PAUSED - PRESS F5 TO RESUME  ", BLACK, BRIGHT_WHITE);
+    };
     test.tap(SDLK_F5); // even before the game starts
     test.app().start_game(false);
     test.tap(SDLK_x);
     test.frames(50); // 800 ms at least, a few of the chasers' steps
-    EXPECT_TRUE(paused_shown(test));
+    EXPECT_TRUE(paused_shown());
     EXPECT_TRUE(test.screen().shows(3, 1, 129, BLACK, BRIGHT_WHITE)) << "a chaser left its corner";
     EXPECT_FALSE(test.game_over_shown()) << "X ended a paused game";
     test.tap(SDLK_F5);
@@ -80,14 +78,14 @@ TEST(GameKeysTest, F5OrMinimisingFreezesTheGameOnlyF5ResumesItAndExposingShowsIt
 
     test.window_event(SDL_WINDOWEVENT_MINIMIZED);
     test.window_event(SDL_WINDOWEVENT_RESTORED);
-    EXPECT_TRUE(paused_shown(test)) << "restoring the window does not resume";
+    EXPECT_TRUE(paused_shown()) << "restoring the window does not resume";
     // The window system loses the picture, as when another window covered it:
     // a frame that changes nothing there leaves it lost, until the window is exposed.
     SDL_FillRect(SDL_GetWindowSurface(GetGameWindow()), nullptr, 0);
     test.frame();
-    EXPECT_FALSE(paused_shown(test)) << "a frame that changed nothing was drawn again";
+    EXPECT_FALSE(paused_shown()) << "a frame that changed nothing was drawn again";
     test.window_event(SDL_WINDOWEVENT_EXPOSED);
-    EXPECT_TRUE(paused_shown(test)) << "the exposed window was not shown again";
+    EXPECT_TRUE(paused_shown()) << "the exposed window was not shown again";
     test.tap(SDLK_ESCAPE);
     EXPECT_TRUE(test.app().quit_requested()) << "Escape quits, even paused";
 }

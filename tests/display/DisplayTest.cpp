@@ -162,7 +162,7 @@ TEST(Recorder, ReplayDrawsWhatDrawingDrew)
     EXPECT_EQ(std::pair(screen.graphics().cursor_line(), screen.graphics().cursor_column()), std::pair(0, 1));
 }
 
-TEST(WindowGeometry, CellSizesAndF4StepsFollowTheDesktop)
+TEST(WindowGeometry, CellSizesF4StepsAndPlacesFollowTheDesktop)
 {
     struct Case {
         int width, height, largest, window, x, y; // x, y: where full screen puts the largest cells
@@ -191,16 +191,13 @@ TEST(WindowGeometry, CellSizesAndF4StepsFollowTheDesktop)
         }
         EXPECT_EQ(steps, c.f4_steps);
     }
-}
-
-TEST(WindowGeometry, AGrownWindowMovesOnlyAsFarAsItMustToStayOnItsDisplay)
-{
+    // A grown window moves only as far as it must to stay on its display.
     const SDL_Rect hd{0, 0, 1920, 1080}, second{1920, 24, 1280, 1000}; // the second below a panel
-    const std::tuple<SDL_Rect, SDL_Rect, int, int> cases[] = {{{640, 60, 1280, 990}, hd, 640, 60},
+    const std::tuple<SDL_Rect, SDL_Rect, int, int> moves[] = {{{640, 60, 1280, 990}, hd, 640, 60},
                                                               {{1000, 200, 1280, 990}, hd, 640, 90},
                                                               {{300, -20, 2000, 1200}, hd, 0, 0},
                                                               {{1800, 300, 1024, 798}, second, 1920, 226}};
-    for (const auto& [frame, bounds, x, y] : cases) {
+    for (const auto& [frame, bounds, x, y] : moves) {
         const SDL_Point kept = KeptWithin(frame, bounds);
         EXPECT_EQ(std::pair(kept.x, kept.y), std::pair(x, y));
     }

@@ -76,7 +76,7 @@ TEST(PlayerRoadTest, DemoThenAttractLoopPlaysTheNextMazeByItself)
 {
     TestApp game;
     game.compare_every_frame();
-    ASSERT_TRUE(game.walk_to_menu());
+    ASSERT_TRUE(game.open_menu());
     ASSERT_TRUE(game.tap_until(SDLK_d, [&] { return game.key_legend_shown(); }));
     // No key is held: a rising score means the computer player is eating.
     ASSERT_TRUE(game.wait_for([&] { return !game.menu_panel_shown() && game.scored(); })) << "the demo never scored";

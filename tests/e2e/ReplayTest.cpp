@@ -35,14 +35,14 @@ TEST(ReplayTest, ARecordedMenuAndGameSessionEndsOnTheSameScreen)
 {
     TestApp game;
     game.compare_every_frame();
-    ASSERT_TRUE(game.walk_to_menu());
+    ASSERT_TRUE(game.open_menu());
     for (const Cue& cue : session) {
         ASSERT_TRUE(game.wait_for([&] { return cue.ready(game); })) << "cue " << &cue - session;
         cue.key != 0 ? game.tap(cue.key) : game.click_cell(cue.line, cue.column);
     }
     ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
     EXPECT_TRUE(game.menu_panel_shown());
-    EXPECT_EQ(game.maze_letter_shown() + game.tempo_shown() + game.grade_shown(), "B77");
+    EXPECT_EQ(game.settings_shown(), "B77");
     EXPECT_EQ(game.score_shown() + " " + game.best_shown(), "00010 00000");
 }
 

@@ -5,16 +5,10 @@
 
 namespace {
 
-// The selection line's maze letter, tempo and grade.
-std::string settings(TestApp& game)
-{
-    return game.maze_letter_shown() + game.tempo_shown() + game.grade_shown();
-}
-
 TEST(MenuTest, LettersAndClickAreasChangeTheSettingsRoundAndRound)
 {
     TestApp game;
-    ASSERT_TRUE(open_menu(game));
+    ASSERT_TRUE(game.open_menu());
     for (int i = 0; i < 13; ++i) {
         game.app().change_maze(); // to N: three commands before the wrap
     }
@@ -44,27 +38,27 @@ TEST(MenuTest, LettersAndClickAreasChangeTheSettingsRoundAndRound)
         };
         EXPECT_EQ(starts_sound(game, SOUND_MENU_BLIP, act, command.blip ? 1500 : 300), command.blip) << "the blip";
         ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
-        EXPECT_EQ(settings(game), command.shown);
+        EXPECT_EQ(game.settings_shown(), command.shown);
     }
 
     // A letter while another command animates is lost.
     game.tap(SDLK_t);
     game.tap(SDLK_g);
     ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
-    EXPECT_EQ(settings(game), "A21");
+    EXPECT_EQ(game.settings_shown(), "A21");
 
     // The Demo line: the computer plays with the settings chosen.
     game.click_cell(14, 25);
     ASSERT_TRUE(game.wait_for([&] { return game.key_legend_shown(); }));
     ASSERT_TRUE(game.wait_for([&] { return !game.menu_panel_shown() && game.scored(); })) << "the demo never scored";
     EXPECT_TRUE(game.app().is_demo_mode());
-    EXPECT_EQ(settings(game), "A21");
+    EXPECT_EQ(game.settings_shown(), "A21");
 }
 
 TEST(MenuTest, InstructionsOpenFramedInTheWallColourAndClicksLeadBack)
 {
     TestApp game;
-    ASSERT_TRUE(open_menu(game));
+    ASSERT_TRUE(game.open_menu());
     const simple_colour_t wall = game.app().get_maze().maze_fg();
     ASSERT_NE(wall, BLUE) << "the frame would look like the title's pages";
     const std::string bar(32, ' ');
@@ -82,7 +76,7 @@ TEST(MenuTest, InstructionsOpenFramedInTheWallColourAndClicksLeadBack)
         EXPECT_TRUE(page == 4 || game.screen().shows_text(2, 0, bar, wall, wall));
     }
     ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
-    EXPECT_EQ(settings(game), "A55");
+    EXPECT_EQ(game.settings_shown(), "A55");
 }
 
 } // namespace

@@ -1,20 +1,10 @@
 #pragma once
-// What the screen tests share: the menu opened as the last instruction page
-// opens it, the mixer's slots, and the food a maze shows.
+// What the screen tests share: the mixer's slots, and the food a maze shows.
 #include "screens/SpecialStates.h"
 #include "sound/Mixer.h"
 #include "support/TestApp.h"
 
 #include <set>
-
-// The title goes first without being recorded: the menu's wipe replays the
-// recorded picture, which must not hold the title's textures.
-inline bool open_menu(TestApp& game)
-{
-    game.app().change_game_state(new NullSpecialState(), false);
-    game.app().show_game_menu(true);
-    return game.wait_for([&] { return game.menu_idle(); });
-}
 
 // Runs the action with the mixer held still, then frames until the sound sits
 // in a slot: held, even a short blip cannot end between two looks.

@@ -76,10 +76,6 @@ protected:
     {
         return left_channel(manager->get_sound(id).buffer.get(), manager->get_sound(id).length);
     }
-    bool silent()
-    {
-        return wait_until([&] { return manager->are_all_sounds_finished(); });
-    }
 
     std::unique_ptr<MySoundManager> manager;
 };
@@ -183,7 +179,7 @@ TEST_F(MixerThreads, PlayAndAbortWhileTheDeviceRuns)
     for (int id = 0; id < SOUND_COUNT; ++id) {
         manager->abort_sound(static_cast<sound_t>(id));
     }
-    EXPECT_TRUE(silent());
+    EXPECT_TRUE(wait_until([&] { return manager->are_all_sounds_finished(); })) << "the device never ran";
 }
 
 using Sounds = AudioTest;

@@ -2,9 +2,11 @@
 
 #include "display/Window.h"
 #include "screens/MenuSpecialState.h"
+#include "screens/SpecialStates.h"
 #include "screens/TitleScreen.h"
 #include "support/TestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -156,16 +158,10 @@ bool TestApp::key_page_shown()
 
 bool TestApp::instructions_page_shown(int page)
 {
-    switch (page) {
-    case 1:
-        return reader_->shows_text(3, 0, "Instructions", BLACK, CYAN);
-    case 2:
-        return reader_->shows(14, 0, 'M', BLACK, CYAN) && reader_->shows_text(8, 0, "A game ends", BLACK, WHITE);
-    case 3:
-        return reader_->shows(3, 0, 'R', BLACK, CYAN) && reader_->shows(20, 0, 'H', BLACK, BRIGHT_YELLOW);
-    default:
-        return false;
-    }
+    ScreenReader& r = *reader_;
+    return page == 1   ? r.shows_text(3, 0, "Instructions", BLACK, CYAN)
+           : page == 2 ? r.shows(14, 0, 'M', BLACK, CYAN) && r.shows_text(8, 0, "A game ends", BLACK, WHITE)
+                       : r.shows(3, 0, 'R', BLACK, CYAN) && r.shows(20, 0, 'H', BLACK, BRIGHT_YELLOW);
 }
 
 bool TestApp::menu_panel_shown()
@@ -176,12 +172,9 @@ bool TestApp::menu_panel_shown()
 
 bool TestApp::new_best_score_shown()
 {
-    for (simple_colour_t paper : best_papers) {
-        if (reader_->shows_text(2, 6, " !!NEW BEST SCORE!! ", BLACK, paper)) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(std::begin(best_papers), std::end(best_papers), [&](simple_colour_t paper) {
+        return reader_->shows_text(2, 6, " !!NEW BEST SCORE!! ", BLACK, paper);
+    });
 }
 
 bool TestApp::menu_idle()
@@ -206,21 +199,9 @@ bool TestApp::scored()
     return score.find('?') == std::string::npos && score != "00000";
 }
 
-::testing::AssertionResult TestApp::walk_to_menu()
+bool TestApp::open_menu()
 {
-    if (!wait_for_title_to_take_keys()) {
-        return ::testing::AssertionFailure() << "the title never took keys";
-    }
-    if (!tap_until(SDLK_RETURN, [&] { return key_page_shown(); })) {
-        return ::testing::AssertionFailure() << "the title never gave way to the key page";
-    }
-    for (int page = 1; page <= 3; ++page) {
-        if (!tap_until(SDLK_RETURN, [&] { return instructions_page_shown(page); })) {
-            return ::testing::AssertionFailure() << "instruction page " << page << " never showed";
-        }
-    }
-    if (!tap_until(SDLK_RETURN, [&] { return menu_panel_shown(); })) {
-        return ::testing::AssertionFailure() << "the menu panel never showed";
-    }
-    return ::testing::AssertionSuccess();
+    app_->change_game_state(new NullSpecialState(), false);
+    app_->show_game_menu(true);
+    return wait_for([&] { return menu_idle(); });
 }

@@ -33,7 +33,6 @@ public:
 
     GameApplication& app() { return *app_; }
     ScreenReader& screen() { return *reader_; }
-    SDL_Renderer* renderer() { return renderer_; }
 
     void frame();
     // From now on every frame the game shows, redrawing only what changed,
@@ -110,11 +109,14 @@ public:
     std::string tempo_shown() { return reader_->digits(1, 13, 1, BLACK, BRIGHT_WHITE); }
     std::string grade_shown() { return reader_->digits(1, 21, 1, BLACK, BRIGHT_WHITE); }
     std::string lives_shown() { return reader_->digits(1, 29, 1, BLACK, BRIGHT_WHITE); }
+    // The selection line's maze letter, tempo and grade.
+    std::string settings_shown() { return maze_letter_shown() + tempo_shown() + grade_shown(); }
     // A score above zero is on the score line.
     bool scored();
-    // The title, the key page, the three instruction pages and the menu's
-    // build-up, ending on the idle menu.
-    ::testing::AssertionResult walk_to_menu();
+    // The idle menu, opened as the last instruction page opens it. The title
+    // goes first without being recorded: the menu's wipe replays the recorded
+    // picture, which must not hold the title's textures.
+    bool open_menu();
 
 private:
     static void queue_mouse(int line, int column, bool down);

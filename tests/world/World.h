@@ -50,12 +50,11 @@ protected:
     CurrentMaze& maze() { return app().get_maze(); }
     MySoundManager& sounds() { return app().get_sound_manager(); }
 
-    void load(MazeText& text) { maze().setup_from_text(text.text(), BRIGHT_BLUE, BRIGHT_CYAN, BRIGHT_MAGENTA); }
     // A new game on this maze: the player at (10, 16), the chasers in their
     // corners. A silent player's catches are heard out at once.
     void begin(MazeText& text, bool silent = false)
     {
-        load(text);
+        maze().setup_from_text(text.text(), BRIGHT_BLUE, BRIGHT_CYAN, BRIGHT_MAGENTA);
         player().init(&maze(), silent ? nullptr : &sounds());
         monsters().init(&maze(), &player());
     }
