@@ -7,33 +7,22 @@
 
 ScreenReader::ScreenReader(SDL_Renderer* game_renderer) : game(game_renderer) {}
 
-ScreenReader::~ScreenReader()
-{
-    reference.reset();
-    if (reference_renderer != nullptr) {
-        SDL_DestroyRenderer(reference_renderer);
-    }
-    SDL_FreeSurface(reference_surface);
-}
+ScreenReader::~ScreenReader() = default;
 
 // The reference is drawn at the same window position as the game draws, so
 // it is as large as the window; a new window size needs a new one.
 void ScreenReader::make_reference()
 {
-    if (reference && reference_width == window_width && reference_height == window_height) {
+    if (reference && reference_surface->w == window_width && reference_surface->h == window_height) {
         return;
     }
     reference.reset();
-    if (reference_renderer != nullptr) {
-        SDL_DestroyRenderer(reference_renderer);
-    }
-    SDL_FreeSurface(reference_surface);
-    reference_width = window_width;
-    reference_height = window_height;
-    reference_surface = SDL_CreateRGBSurfaceWithFormat(0, window_width, window_height, 32, SDL_PIXELFORMAT_ARGB8888);
-    reference_renderer = SDL_CreateSoftwareRenderer(reference_surface);
-    SDL_SetRenderDrawBlendMode(reference_renderer, SDL_BLENDMODE_BLEND);
-    reference = std::make_unique<MyGraphics_render>(reference_renderer);
+    reference_renderer.reset();
+    reference_surface.reset(
+        SDL_CreateRGBSurfaceWithFormat(0, window_width, window_height, 32, SDL_PIXELFORMAT_ARGB8888));
+    reference_renderer.reset(SDL_CreateSoftwareRenderer(reference_surface.get()));
+    SDL_SetRenderDrawBlendMode(reference_renderer.get(), SDL_BLENDMODE_BLEND);
+    reference = std::make_unique<MyGraphics_render>(reference_renderer.get());
     reference->load(0, "Spectrum.bmp", 16, 10);
 }
 
@@ -51,7 +40,7 @@ bool ScreenReader::shows(int line, int column, int c, simple_colour_t ink, simpl
         return false;
     }
     reference->print(line, column, ink, paper, c);
-    SDL_RenderFlush(reference_renderer);
+    SDL_RenderFlush(reference_renderer.get());
     const int x0 = game_offset_x + column * glyph_size;
     const int y0 = game_offset_y + line * glyph_size;
     const auto* wanted = static_cast<const Uint32*>(reference_surface->pixels);

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "display/Colours.h"
 
 #include <SDL.h>
@@ -30,9 +31,7 @@ private:
     bool read_cell(int line, int column, Uint32* pixels);
 
     SDL_Renderer* game;
-    int reference_width = 0;
-    int reference_height = 0;
-    SDL_Surface* reference_surface = nullptr;
-    SDL_Renderer* reference_renderer = nullptr;
+    SurfacePtr reference_surface;
+    RendererPtr reference_renderer;
     std::unique_ptr<MyGraphics_render> reference;
 };

@@ -82,12 +82,9 @@ std::vector<Uint32> TestApp::read_window(int& w, int& h)
 void TestApp::compare_with_whole_frame()
 {
     ++compared_frames_;
-    int w = 0;
-    int h = 0;
+    int w = 0, h = 0, whole_w = 0, whole_h = 0;
     const std::vector<Uint32> shown = read_window(w, h);
     app_->render(*whole_);
-    int whole_w = 0;
-    int whole_h = 0;
     const std::vector<Uint32> whole = read_window(whole_w, whole_h);
     // A window system resizes in its own time, and a GL back buffer only
     // holds the shown frame again once the game has redrawn at the new size.

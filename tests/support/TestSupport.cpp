@@ -16,28 +16,21 @@ HeadlessScreen::HeadlessScreen(int cell_size, bool load_glyphs, int width, int h
         width = 32 * cell_size;
         height = 24 * cell_size;
     }
-    surface_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-    renderer_ = SDL_CreateSoftwareRenderer(surface_);
-    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+    surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+    renderer_.reset(SDL_CreateSoftwareRenderer(surface_.get()));
+    SDL_SetRenderDrawBlendMode(renderer_.get(), SDL_BLENDMODE_BLEND);
     restricted_game_area = false;
     SetScreenSize(width, height);
-    graphics_ = std::make_unique<MyGraphics_render>(renderer_);
+    graphics_ = std::make_unique<MyGraphics_render>(renderer_.get());
     if (load_glyphs) {
         graphics_->load(0, "Spectrum.bmp", 16, 10);
         graphics_->load(1, "BX_title_screen.bmp", 8, 100);
     }
 }
 
-HeadlessScreen::~HeadlessScreen()
-{
-    graphics_.reset();
-    SDL_DestroyRenderer(renderer_);
-    SDL_FreeSurface(surface_);
-}
-
 SDL_Color HeadlessScreen::pixel(int x, int y) const
 {
-    SDL_RenderFlush(renderer_);
+    SDL_RenderFlush(renderer_.get());
     Uint32 value = static_cast<const Uint32*>(surface_->pixels)[y * surface_->pitch / 4 + x];
     SDL_Color c;
     SDL_GetRGBA(value, surface_->format, &c.r, &c.g, &c.b, &c.a);
@@ -59,8 +52,8 @@ int HeadlessScreen::count_in_cell(int line, int column, SDL_Color colour) const
 
 void HeadlessScreen::clear(SDL_Color colour)
 {
-    SDL_SetRenderDrawColor(renderer_, colour.r, colour.g, colour.b, 255);
-    SDL_RenderClear(renderer_);
+    SDL_SetRenderDrawColor(renderer_.get(), colour.r, colour.g, colour.b, 255);
+    SDL_RenderClear(renderer_.get());
 }
 
 void push_key(SDL_Keycode key, bool pressed, Uint16 mod)

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "display/MyGraphics_render.h"
 
 #include <SDL.h>
@@ -13,10 +14,9 @@ bool same_rgb(SDL_Color a, SDL_Color b);
 class HeadlessScreen {
 public:
     explicit HeadlessScreen(int cell_size = 16, bool load_glyphs = true, int width = 0, int height = 0);
-    ~HeadlessScreen();
 
-    SDL_Renderer* renderer() const { return renderer_; }
-    SDL_Surface* surface() const { return surface_; }
+    SDL_Renderer* renderer() const { return renderer_.get(); }
+    SDL_Surface* surface() const { return surface_.get(); }
     MyGraphics_render& graphics() { return *graphics_; }
     // Colour of a window pixel (alpha ignored).
     SDL_Color pixel(int x, int y) const;
@@ -27,8 +27,8 @@ public:
     void clear(SDL_Color colour);
 
 private:
-    SDL_Surface* surface_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
+    SurfacePtr surface_;
+    RendererPtr renderer_;
     std::unique_ptr<MyGraphics_render> graphics_;
 };
 

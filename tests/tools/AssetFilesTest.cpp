@@ -1,6 +1,8 @@
 // What the generated files must hold for a player to see and hear the game:
 // every glyph of the font drawn and told apart, two title pictures to blink
 // between, a crunch that can be heard.
+#include "base/SdlOwners.h"
+
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -15,9 +17,9 @@ namespace {
 // The picture's pixels as 0xRRGGBB, row after row.
 std::vector<Uint32> load_rgb(const char* name, int& width)
 {
-    SDL_Surface* loaded = SDL_LoadBMP(name); // the tests run in the build folder, beside the files
+    const SurfacePtr loaded(SDL_LoadBMP(name)); // the tests run in the build folder, beside the files
     EXPECT_NE(loaded, nullptr) << name << ": " << SDL_GetError();
-    SDL_Surface* argb = loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
+    const SurfacePtr argb(loaded ? SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0) : nullptr);
     std::vector<Uint32> rgb;
     width = argb ? argb->w : 0;
     for (int y = 0; argb && y < argb->h; ++y) {
@@ -26,8 +28,6 @@ std::vector<Uint32> load_rgb(const char* name, int& width)
             rgb.push_back(row[x] & 0xFFFFFF);
         }
     }
-    SDL_FreeSurface(argb);
-    SDL_FreeSurface(loaded);
     return rgb;
 }
 

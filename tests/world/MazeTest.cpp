@@ -79,9 +79,7 @@ TEST_P(EveryMaze, TheDemoPlaysItWhileTheChasersHuntIt)
     player().init(&maze(), nullptr);
     monsters().init(&maze(), &player());
     DemoController& demo = app().get_demo_controller();
-    int catches = 0;
-    int shots = 0;
-    int moves = 0;
+    int catches = 0, shots = 0, moves = 0;
     for (int tick = 0; tick < 1500; ++tick) {
         const int line = player().line();
         const int column = player().column();
