@@ -54,10 +54,7 @@ public:
     }
 
     // Input queued for the next frame: a key's press and release, a click.
-    static void queue_tap(SDL_Keycode key, Uint16 mod = KMOD_NONE)
-    {
-        push_key(key, true, mod), push_key(key, false, mod);
-    }
+    static void queue_tap(SDL_Keycode key, Uint16 mod = 0) { push_key(key, true, mod), push_key(key, false, mod); }
     static void queue_click(int line, int column) { queue_mouse(line, column, true), queue_mouse(line, column, false); }
     // Input, each followed by one frame so the loop has seen it.
     void tap(SDL_Keycode key, Uint16 mod = KMOD_NONE) { queue_tap(key, mod), frame(); }

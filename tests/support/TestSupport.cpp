@@ -50,12 +50,6 @@ int HeadlessScreen::count_in_cell(int line, int column, SDL_Color colour) const
     return count;
 }
 
-void HeadlessScreen::clear(SDL_Color colour)
-{
-    SDL_SetRenderDrawColor(renderer_.get(), colour.r, colour.g, colour.b, 255);
-    SDL_RenderClear(renderer_.get());
-}
-
 void push_key(SDL_Keycode key, bool pressed, Uint16 mod)
 {
     SDL_Event event{};

@@ -24,7 +24,7 @@ public:
     bool pixel_is(int x, int y, SDL_Color colour) const { return same_rgb(pixel(x, y), colour); }
     // Number of pixels of the cell (line, column) of the game area in this RGB.
     int count_in_cell(int line, int column, SDL_Color colour) const;
-    void clear(SDL_Color colour);
+    void clear(SDL_Color c) { SDL_SetRenderDrawColor(renderer(), c.r, c.g, c.b, 255), SDL_RenderClear(renderer()); }
 
 private:
     SurfacePtr surface_;

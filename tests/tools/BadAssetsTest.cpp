@@ -1,7 +1,9 @@
 // Starts the real game with one of its files missing or spoilt, and checks
 // the lines it prints, how it ends, and that it leaves no file behind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -85,28 +87,37 @@ std::vector<BadFile> all_cases()
     return cases;
 }
 
-// The lines the real game prints in the folder, but its window's geometry
-// line, and its exit status. Once its window is set up it may get SIGTERM,
-// which SDL turns into a quit that only the main loop handles: status 0 then
-// means every file was loaded. After 30 seconds it is killed as hung (124).
+// The lines the real game prints in the folder, but its window's geometry line, and its
+// exit status. Once its window is set up it may get SIGTERM, which SDL turns into a quit
+// that only the main loop handles: status 0 then means every file was loaded. An alarm
+// ends it after 30 seconds as hung (status 142), even should this test be gone by then.
 std::pair<std::vector<std::string>, int> run_game(const fs::path& folder, bool stop_once_started)
 {
-    const std::string command = "cd " + folder.string() + " && echo $$ && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy" +
-                                " exec timeout -k 5 30 " + getenv("KWORBLE_BUILD_DIR") + "/kworble";
-    FILE* out = popen(command.c_str(), "r");
+    int out[2];
+    EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
+    const std::string binary = std::string(getenv("KWORBLE_BUILD_DIR")) + "/kworble";
+    const pid_t game = fork();
+    if (game == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        alarm(30); // kept through exec
+        _exit(chdir(folder.c_str()) == 0 ? execl(binary.c_str(), "kworble", nullptr) : 97);
+    }
+    close(out[1]);
+    FILE* printed = fdopen(out[0], "r");
     std::vector<std::string> lines;
-    pid_t game = 0; // the shell's, which becomes the game's timeout's
-    for (char line[4096]; fgets(line, sizeof line, out) != nullptr;) {
+    for (char line[4096]; fgets(line, sizeof line, printed) != nullptr;) {
         const std::string text(line, strcspn(line, "\n"));
-        if (game == 0) {
-            game = std::stoi(text);
-        } else if (!text.starts_with("SetUpScreen(): ")) {
+        if (!text.starts_with("SetUpScreen(): ")) {
             lines.push_back(text);
         } else if (stop_once_started) {
             kill(game, SIGTERM);
         }
     }
-    const int status = pclose(out);
+    fclose(printed);
+    int status = 0;
+    waitpid(game, &status, 0);
     return {lines, WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status)};
 }
 
@@ -135,7 +146,7 @@ TEST_P(BadAssetsTest, PrintsItsLinesAndEndsWithItsStatus)
     const auto [lines, status] = run_game(folder, bad.status == 0);
     const auto files_after = files();
     fs::remove_all(folder);
-    EXPECT_EQ(status, bad.status) << "124: still running after 30 seconds";
+    EXPECT_EQ(status, bad.status) << "142: still running after 30 seconds";
     EXPECT_EQ(lines, bad.lines);
     EXPECT_EQ(files_after, files_before) << "the game wrote a file";
 }

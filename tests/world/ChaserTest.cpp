@@ -21,8 +21,7 @@ TEST_F(ChaserTest, ClosesTheLongerGapFirstAndSidestepsAWall)
     };
     for (const auto& c : cases) {
         MazeText text;
-        text.open(1, 1, 19, 30);
-        text.wall(c.wall_line, c.wall_column);
+        text.open(1, 1, 19, 30).wall(c.wall_line, c.wall_column);
         begin(text);
         place(0, c.line, c.column);
         chaser(0).update(0, sounds());
@@ -36,9 +35,7 @@ TEST_F(ChaserTest, ClosesTheLongerGapFirstAndSidestepsAWall)
 TEST_F(ChaserTest, CorneredChaserFindsItsWayRound)
 {
     MazeText text;
-    text.open(1, 1, 19, 30);
-    text.wall(10, 12);
-    text.open(6, 13, 14, 13, '#');
+    text.open(1, 1, 19, 30).wall(10, 12).open(6, 13, 14, 13, '#');
     int ticks = 0;
     for (unsigned seed = 1; seed <= 20; ++seed) {
         srand(seed);
