@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <numeric>
 #include <random>
@@ -238,4 +239,34 @@ TEST_F(Sounds, LoseLifeSlidesDownWithAClickEverySixthHalfCycle)
     };
     EXPECT_NEAR(hz(0), 1520, 30);
     EXPECT_NEAR(hz((half_cycles.size() - 5) / 6 * 6), 919, 20);
+}
+
+// SDL's disk driver runs the device in real time and writes what it really played to a file.
+TEST(DiskDevice, PlaysASoundSampleForSampleAtTheMixersVolume)
+{
+    const std::string driver = getenv("SDL_AUDIODRIVER"), file = testing::TempDir() + "kworble_disk_audio";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+    ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    std::vector<Sint16> table;
+    {
+        MySoundManager manager;
+        table =
+            left_channel(manager.get_sound(SOUND_MENU_BLIP).buffer.get(), manager.get_sound(SOUND_MENU_BLIP).length);
+        manager.play_sound(SOUND_MENU_BLIP);
+        EXPECT_TRUE(wait_until([&] { return manager.are_all_sounds_finished(); }));
+    }
+    SDL_Quit(); // closes the device, which flushes the file
+    setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+    size_t size = 0;
+    const std::unique_ptr<void, decltype(&SDL_free)> bytes(SDL_LoadFile(file.c_str(), &size), SDL_free);
+    ASSERT_NE(bytes, nullptr) << SDL_GetError();
+    std::filesystem::remove(file);
+    const std::vector<Sint16> played = left_channel(static_cast<const Uint8*>(bytes.get()), size);
+    const auto start = std::find_if(played.begin(), played.end(), [](Sint16 s) { return s != 0; });
+    const size_t tone = std::find(table.begin(), table.end(), 0) - table.begin();
+    ASSERT_GE(played.end() - start, static_cast<std::ptrdiff_t>(tone)) << "the device played less than the tone";
+    for (size_t k = 0; k < tone; ++k) {
+        ASSERT_EQ(start[k], table[k] * 150 / 128) << "frame " << k;
+    }
 }
