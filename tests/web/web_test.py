@@ -128,8 +128,8 @@ def road(driver, url, downloads):
     check("the audio runs after the first key", driver.execute_script("return Module.SDL2.audioContext.state") == "running")
     if not wait_for(driver, "keys go on to the menu", menu, timeout=30, act=lambda: press(driver, Keys.SPACE)):
         return
-    press(driver, "p")
-    game = wait_for(driver, "P starts a game on maze A", in_game)
+    # The menu swallows letters while its panel is still being drawn: ask again until it answers.
+    game = wait_for(driver, "P starts a game on maze A", in_game, act=lambda: press(driver, "p"))
     if not game:
         return
     driver.save_screenshot(os.path.join(SHOTS, "game.png"))
@@ -147,8 +147,7 @@ def road(driver, url, downloads):
     wait_for(driver, "F5 resumes", lambda img: cell_colours(img, 10, 2, 29) != {WHITE})
     press(driver, "x")
     wait_for(driver, "X ends the game, and the menu comes back", menu, timeout=30)
-    press(driver, "d")
-    if wait_for(driver, "D starts a demo", in_game, timeout=10):
+    if wait_for(driver, "D starts a demo", in_game, timeout=10, act=lambda: press(driver, "d")):
         time.sleep(1)
         frames, audio, block, device = driver.execute_script(DEMO_JS)
         gaps = [b - a for a, b in zip(frames, frames[1:])]
