@@ -123,7 +123,8 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
     }
     const FrameRoad road = frame_road(facts);
     if (road == FrameRoad::whole_into_kept || road == FrameRoad::changed_into_kept) {
-        if (SDL_SetRenderTarget(renderer, target.get()) != 0) {
+        // Without a texture of its own the window is the kept frame.
+        if (target && SDL_SetRenderTarget(renderer, target.get()) != 0) {
             give_up("could not draw into the kept frame");
         } else {
             if (road == FrameRoad::whole_into_kept) {
@@ -133,9 +134,11 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
                     draw_commands(grid, &r);
                 }
             }
-            SDL_SetRenderTarget(renderer, nullptr);
+            if (target) {
+                SDL_SetRenderTarget(renderer, nullptr);
+                SDL_RenderCopy(renderer, target.get(), nullptr, nullptr);
+            }
             kept_current = true;
-            SDL_RenderCopy(renderer, target.get(), nullptr, nullptr);
             SDL_RenderPresent(renderer);
         }
     }
@@ -158,6 +161,17 @@ bool FrameCache::keep_target(int w, int h)
     if (gave_up) {
         return false;
     }
+#ifdef __EMSCRIPTEN__
+    // The page's canvas keeps its picture between frames (it is made with
+    // preserveDrawingBuffer), and switching to a target texture costs a
+    // frame a synchronous round trip to the browser's GPU process.
+    if (w != width || h != height) {
+        kept_current = false;
+        width = w;
+        height = h;
+    }
+    return true;
+#endif
     if (target && w == width && h == height) {
         return true;
     }

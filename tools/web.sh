@@ -73,8 +73,13 @@ if [ ! -f "$sdl_prefix/lib/libSDL2.a" ]; then
   (cd "$work" && apt-get source --download-only libsdl2 >/dev/null 2>&1) || add_source_lines
   (cd "$work" && apt-get source libsdl2)
   src=$(find "$work" -maxdepth 1 -type d -name 'libsdl2-*' | head -n1)
-  emcmake cmake -S "$src" -B "$work/build" -DCMAKE_BUILD_TYPE=Release -DSDL_SHARED=OFF -DSDL_STATIC=ON \
-    -DSDL_TEST=OFF -DCMAKE_INSTALL_PREFIX="$sdl_prefix"
+  # SDL's configure checks, answered up front for the versions they were taken with.
+  checks=()
+  if grep -qx "# emcc $(emcc -dumpversion)" web/sdl-checks.cmake && grep -qx "# SDL ${sdl_version%%[+-]*}" web/sdl-checks.cmake; then
+    checks=(-C "$root/web/sdl-checks.cmake")
+  fi
+  emcmake cmake "${checks[@]}" -S "$src" -B "$work/build" -DCMAKE_BUILD_TYPE=Release -DSDL_SHARED=OFF \
+    -DSDL_STATIC=ON -DSDL_TEST=OFF -DCMAKE_INSTALL_PREFIX="$sdl_prefix"
   cmake --build "$work/build" -j"$jobs"
   cmake --install "$work/build"
   rm -rf "$work"
