@@ -102,6 +102,31 @@ TEST(FramePlan, TwoGlyphsTheOldHashTookForOneAreRedrawn)
     FAIL() << "no colliding pair";
 }
 
+TEST(FramePlan, WhatALaterClearOrTheClearsOwnColourHidesIsNotDrawn)
+{
+    DrawCommand faint = paper(8, red), under = glyph(8);
+    faint.colour.a = 128;
+    faint.blend = SDL_BLENDMODE_BLEND;
+    under.dst.w = 4;
+    const std::pair<std::vector<DrawCommand>, std::string> cases[] = {
+        {{glyph(0), paper(0, white, Kind::clear, 32), paper(8, white), paper(16, red)}, ".#.#"},
+        {{paper(0, red, Kind::clear, 32), under, paper(12, red, Kind::fill, 4), paper(8, red), paper(16, red), faint},
+         "##.#.#"},
+        {{paper(0, red), paper(8, red)}, "##"}, // no clear: what is under is not known
+    };
+    for (const auto& [commands, drawn] : cases) {
+        TileLists lists;
+        list_tiles(tile_grid(32, 8, 8, {0, 0}), commands, lists);
+        std::string shown;
+        for (std::uint8_t h : hidden_commands(lists, commands)) {
+            shown += h != 0 ? '.' : '#';
+        }
+        EXPECT_EQ(shown, drawn);
+    }
+    const DrawnCost cost = drawn_cost({paper(0, red, Kind::clear, 32), glyph(8)}, {0, 0}, {{0, 0, 12, 8}});
+    EXPECT_EQ(std::pair(cost.whole, cost.within), std::pair(12 * 64ll, plain_fill_cost * 96 + 12 * 32));
+}
+
 TEST(FramePlan, RectanglesRoadsAndBatches)
 {
     const TileGrid grid = tile_grid(32, 24, 8, {0, 0}); // 4 x 3 tiles
@@ -111,14 +136,19 @@ TEST(FramePlan, RectanglesRoadsAndBatches)
               std::vector<int>({8, 0, 16, 16, 24, 16}));
     EXPECT_TRUE(redraw_rects(tile_grid(0, 0, 8, {0, 0}), {}).empty());
 
+    // tiles, changed, rects, kept frame, current, uneven copy, shading renderer, cost whole / within, window copy
     const std::pair<FrameFacts, FrameRoad> roads[] = {
-        {{768, 0, 0, true, true, false}, FrameRoad::unchanged},
-        {{768, 10, 2, true, true, false}, FrameRoad::changed_into_kept},
-        {{768, 10, 2, false, false, false}, FrameRoad::whole_to_window}, // no kept frame
-        {{768, 10, 2, true, true, true}, FrameRoad::whole_to_window},    // a copy may land unevenly
-        {{768, 500, 2, true, true, false}, FrameRoad::whole_to_window},
-        {{768, 10, 2, true, false, false}, FrameRoad::whole_into_kept},
-        {{768, 100, 40, true, true, false}, FrameRoad::whole_into_kept}};
+        {{768, 0, 0, true, true, false, false, {}, 0}, FrameRoad::unchanged},
+        {{768, 10, 2, true, true, false, false, {}, 0}, FrameRoad::changed_into_kept},
+        {{768, 10, 2, false, false, false, true, {}, 0}, FrameRoad::whole_to_window}, // no kept frame
+        {{768, 10, 2, true, true, true, false, {}, 0}, FrameRoad::whole_to_window},   // a copy may land unevenly
+        {{768, 500, 2, true, true, false, false, {}, 0}, FrameRoad::whole_to_window},
+        {{768, 10, 2, true, false, false, false, {}, 0}, FrameRoad::whole_into_kept},
+        {{768, 100, 40, true, true, false, false, {}, 0}, FrameRoad::whole_into_kept},
+        {{768, 10, 2, true, true, false, true, {900, 100}, 900}, FrameRoad::whole_to_window},
+        {{768, 500, 2, true, true, false, true, {1100, 100}, 900}, FrameRoad::changed_into_kept},
+        {{768, 10, 2, true, false, false, true, {1100, 100}, 900}, FrameRoad::whole_into_kept},
+        {{768, 10, 40, true, true, false, true, {1100, 100}, 900}, FrameRoad::whole_to_window}};
     for (const auto& [facts, road] : roads) {
         EXPECT_EQ(frame_road(facts), road) << "case " << &facts - &roads[0].first;
     }
