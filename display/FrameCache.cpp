@@ -124,7 +124,7 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
         hidden = hidden_commands(lists, commands);
         facts.shades_pixels = batched;
         facts.drawn = drawn_cost(commands, hidden, rects);
-        facts.window_copy = plain_copy_cost * w * h;
+        facts.window_copy = quad_copy_cost + plain_copy_cost * w * h;
     }
     const FrameRoad road = frame_road(facts);
     if (road == FrameRoad::whole_into_kept || road == FrameRoad::changed_into_kept) {

@@ -41,6 +41,14 @@ SDL_Rect reach(DrawCommand const& c)
     return SDL_IntersectRect(&c.dst, &c.clip, &both) ? both : SDL_Rect{};
 }
 
+// A fill batched as part of the quad of the fill before it.
+bool carries_on_row(DrawCommand const& a, DrawCommand const& b)
+{
+    return a.kind == DrawCommand::Kind::fill && b.kind == a.kind && a.clip.w == 0 && b.clip.w == 0 &&
+           a.blend == b.blend && a.dst.x + a.dst.w == b.dst.x && a.dst.y == b.dst.y && a.dst.h == b.dst.h &&
+           a.colour.r == b.colour.r && a.colour.g == b.colour.g && a.colour.b == b.colour.b && a.colour.a == b.colour.a;
+}
+
 } // namespace
 
 bool same_pixels(DrawCommand const& a, DrawCommand const& b)
@@ -215,22 +223,28 @@ DrawnCost drawn_cost(std::vector<DrawCommand> const& commands, std::vector<std::
                      std::vector<SDL_Rect> const& rects)
 {
     DrawnCost cost;
+    DrawCommand const* last_fill = nullptr;
     for (size_t i = 0; i < commands.size(); ++i) {
         DrawCommand const& c = commands[i];
         if (hidden[i] != 0) {
             continue;
         }
+        const bool copy = c.kind == DrawCommand::Kind::copy;
         const bool plain = c.kind == DrawCommand::Kind::clear || c.blend == SDL_BLENDMODE_NONE;
-        const long long per_pixel =
-            c.kind == DrawCommand::Kind::copy ? (plain ? plain_copy_cost : 12) : (plain ? plain_fill_cost : 7);
+        const long long per_pixel = copy ? plain_copy_cost : (plain ? plain_fill_cost : 5);
+        // Each quad costs its set-up; a fill that carries on the last one
+        // along its row is drawn as part of it.
+        const bool carries_on = !copy && last_fill != nullptr && carries_on_row(*last_fill, c);
+        const long long per_quad = carries_on ? 0 : (copy ? quad_copy_cost : quad_fill_cost);
+        last_fill = copy ? last_fill : &c;
         const SDL_Rect r = reach(c);
         if (c.kind != DrawCommand::Kind::clear) {
-            cost.whole += per_pixel * r.w * r.h;
+            cost.whole += per_quad + per_pixel * r.w * r.h;
         }
         for (SDL_Rect const& clip : rects) {
             SDL_Rect part{};
             if (SDL_IntersectRect(&r, &clip, &part)) {
-                cost.within += per_pixel * part.w * part.h;
+                cost.within += per_quad + per_pixel * part.w * part.h;
             }
         }
     }

@@ -66,11 +66,13 @@ bool copy_lands_unevenly(DrawCommand const& command, bool draws_triangles);
 std::vector<std::uint8_t> hidden_commands(TileLists const& lists, std::vector<DrawCommand> const& commands);
 
 // What the commands not hidden cost a renderer that shades every pixel, in
-// about half nanoseconds a pixel as Mesa's software rasteriser shades them:
-// over the window (a clear only writes memory) and within the rectangles
-// (where a clear is drawn as a plain fill).
-constexpr long long plain_fill_cost = 4;
-constexpr long long plain_copy_cost = 9;
+// about half nanoseconds as Mesa's software rasteriser takes them: each
+// quad's set-up and each pixel, over the window (a clear only writes
+// memory) and within the rectangles (where a clear is drawn as a fill).
+constexpr long long plain_fill_cost = 3;
+constexpr long long plain_copy_cost = 8;
+constexpr long long quad_fill_cost = 3400;
+constexpr long long quad_copy_cost = 7000;
 struct DrawnCost {
     long long whole = 0;
     long long within = 0;

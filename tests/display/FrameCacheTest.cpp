@@ -123,8 +123,11 @@ TEST(FramePlan, WhatALaterClearOrTheClearsOwnColourHidesIsNotDrawn)
         }
         EXPECT_EQ(shown, drawn);
     }
-    const DrawnCost cost = drawn_cost({paper(0, red, Kind::clear, 32), glyph(8)}, {0, 0}, {{0, 0, 12, 8}});
-    EXPECT_EQ(std::pair(cost.whole, cost.within), std::pair(12 * 64ll, plain_fill_cost * 96 + 12 * 32));
+    // A fill carrying on the one before along its row shares its quad.
+    const std::vector<DrawCommand> row{paper(0, red, Kind::clear, 32), paper(0, white), paper(8, white), glyph(16)};
+    const DrawnCost cost = drawn_cost(row, {0, 0, 0, 0}, {{0, 0, 12, 8}});
+    EXPECT_EQ(cost.whole, quad_fill_cost + plain_fill_cost * 128 + quad_copy_cost + plain_copy_cost * 64);
+    EXPECT_EQ(cost.within, 2 * quad_fill_cost + plain_fill_cost * (96 + 64 + 32));
 }
 
 TEST(FramePlan, RectanglesRoadsAndBatches)
