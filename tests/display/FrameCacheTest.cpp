@@ -126,8 +126,6 @@ TEST(FramePlan, RectanglesHiddenDrawsCostsRoadsAndBatches)
         list_tiles(tile_grid(32, 8, 8, {0, 0}), commands, lists);
         EXPECT_EQ(marks(hidden_commands(lists, commands)), shown);
     }
-    const std::vector<DrawCommand> row{paper(0, red, Kind::clear, 32), paper(0, white), paper(8, white)};
-    EXPECT_EQ(drawn_cost(row, {0, 0, 0}, {{0, 0, 12, 8}}).within, 2 * quad_fill_cost + plain_fill_cost * 192);
 
     const std::pair<FrameFacts, FrameRoad> roads[] = {
         {{768, 0, 0, true, true, false, false, {}, 0}, FrameRoad::unchanged},
