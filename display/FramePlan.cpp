@@ -231,7 +231,7 @@ DrawnCost drawn_cost(std::vector<DrawCommand> const& commands, std::vector<std::
         }
         const bool copy = c.kind == DrawCommand::Kind::copy;
         const bool plain = c.kind == DrawCommand::Kind::clear || c.blend == SDL_BLENDMODE_NONE;
-        const long long per_pixel = copy ? plain_copy_cost : (plain ? plain_fill_cost : 5);
+        const long long per_pixel = copy ? plain_copy_cost : (plain ? plain_fill_cost : 5); // 5: a blended fill
         // Each quad costs its set-up; a fill that carries on the last one
         // along its row is drawn as part of it.
         const bool carries_on = !copy && last_fill != nullptr && carries_on_row(*last_fill, c);

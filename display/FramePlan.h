@@ -94,7 +94,7 @@ struct FrameFacts {
     bool kept_current = false; // it holds the last frame
     bool uneven_copy = false;  // a copy of this frame may land unevenly
     // A renderer that shades every pixel it draws, the kept frame's copy to
-    // the window too, decides by the pixels each road shades.
+    // the window too, takes the road that costs it less.
     bool shades_pixels = false;
     DrawnCost drawn;
     long long window_copy = 0; // the kept frame's copy to the window
