@@ -51,6 +51,17 @@ void DrawBatches::add_quad(std::vector<SDL_Vertex>& out, DrawCommand const& c, b
     } else if (c.kind == DrawCommand::Kind::clear && clipped) {
         colour.a = 255;
     }
+    // A fill that carries on the last one along its row widens it: the same
+    // pixels, and a driver that sets up each quad pays for one.
+    if (c.kind != DrawCommand::Kind::copy && out.size() >= 4) {
+        SDL_Vertex* last = &out[out.size() - 4];
+        if (last[1].position.x == static_cast<float>(c.dst.x) && last[0].position.y == static_cast<float>(c.dst.y) &&
+            last[3].position.y == static_cast<float>(c.dst.y + c.dst.h) && last[0].color.r == colour.r &&
+            last[0].color.g == colour.g && last[0].color.b == colour.b && last[0].color.a == colour.a) {
+            last[1].position.x = last[3].position.x = static_cast<float>(c.dst.x + c.dst.w);
+            return;
+        }
+    }
     const float x0 = static_cast<float>(c.dst.x);
     const float y0 = static_cast<float>(c.dst.y);
     const float x1 = static_cast<float>(c.dst.x + c.dst.w);

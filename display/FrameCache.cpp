@@ -53,7 +53,8 @@ void FrameCache::fill(SDL_Rect const& rect, SDL_Color colour, SDL_BlendMode blen
     DrawCommand c;
     c.dst = rect;
     c.colour = colour;
-    c.blend = blend;
+    // Blending an opaque colour gives the colour itself, at a blend's cost.
+    c.blend = colour.a == 255 && blend == SDL_BLENDMODE_BLEND ? SDL_BLENDMODE_NONE : blend;
     c.clip = renderer_clip();
     commands.push_back(c);
 }
@@ -120,6 +121,10 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
                                         [this](DrawCommand const& c) { return copy_lands_unevenly(c, batched); });
         rects = redraw_rects(grid, changed);
         facts.rects = static_cast<int>(rects.size());
+        hidden = hidden_commands(lists, commands);
+        facts.shades_pixels = batched;
+        facts.drawn = drawn_cost(commands, hidden, rects);
+        facts.window_copy = quad_copy_cost + plain_copy_cost * w * h;
     }
     const FrameRoad road = frame_road(facts);
     if (road == FrameRoad::whole_into_kept || road == FrameRoad::changed_into_kept) {
@@ -201,9 +206,9 @@ void FrameCache::draw_commands(TileGrid const& grid, SDL_Rect const* clip)
 {
     SDL_RenderSetClipRect(renderer, clip);
     selected.clear();
-    for (DrawCommand const& c : commands) {
-        if (clip == nullptr || SDL_HasIntersection(&c.dst, clip)) {
-            selected.push_back(&c);
+    for (size_t i = 0; i < commands.size(); ++i) {
+        if (hidden[i] == 0 && (clip == nullptr || SDL_HasIntersection(&commands[i].dst, clip))) {
+            selected.push_back(&commands[i]);
         }
     }
     if (batched) {

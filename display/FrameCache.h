@@ -45,5 +45,6 @@ private:
     std::vector<DrawCommand> last_commands;
     TileLists lists;
     TileLists last_lists;
+    std::vector<std::uint8_t> hidden;
     std::vector<DrawCommand const*> selected;
 };

@@ -1,6 +1,7 @@
 #include "display/FramePlan.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace {
 
@@ -38,6 +39,14 @@ SDL_Rect reach(DrawCommand const& c)
     }
     SDL_Rect both{};
     return SDL_IntersectRect(&c.dst, &c.clip, &both) ? both : SDL_Rect{};
+}
+
+// A fill batched as part of the quad of the fill before it.
+bool carries_on_row(DrawCommand const& a, DrawCommand const& b)
+{
+    return a.kind == DrawCommand::Kind::fill && b.kind == a.kind && a.clip.w == 0 && b.clip.w == 0 &&
+           a.blend == b.blend && a.dst.x + a.dst.w == b.dst.x && a.dst.y == b.dst.y && a.dst.h == b.dst.h &&
+           a.colour.r == b.colour.r && a.colour.g == b.colour.g && a.colour.b == b.colour.b && a.colour.a == b.colour.a;
 }
 
 } // namespace
@@ -173,14 +182,94 @@ bool copy_lands_unevenly(DrawCommand const& c, bool draws_triangles)
     return c.dst.w != c.src.w || c.dst.h != c.src.h;
 }
 
+std::vector<std::uint8_t> hidden_commands(TileLists const& lists, std::vector<DrawCommand> const& commands)
+{
+    std::vector<std::uint8_t> hidden(commands.size(), 0);
+    const auto last_clear = std::find_if(commands.rbegin(), commands.rend(), [](DrawCommand const& c) {
+        return c.kind == DrawCommand::Kind::clear && c.clip.w == 0;
+    });
+    if (last_clear == commands.rend()) {
+        return hidden;
+    }
+    const auto ground = static_cast<size_t>(commands.rend() - last_clear - 1);
+    std::fill(hidden.begin(), hidden.begin() + static_cast<std::ptrdiff_t>(ground), std::uint8_t{1});
+    const SDL_Color bg = commands[ground].colour;
+    for (size_t i = ground + 1; i < commands.size(); ++i) {
+        DrawCommand const& c = commands[i];
+        if (c.kind != DrawCommand::Kind::fill || c.colour.r != bg.r || c.colour.g != bg.g || c.colour.b != bg.b ||
+            c.colour.a != 255 || (c.blend != SDL_BLENDMODE_NONE && c.blend != SDL_BLENDMODE_BLEND)) {
+            continue;
+        }
+        const SDL_Rect area = reach(c);
+        int c0 = 0, c1 = -1, r0 = 0, r1 = -1;
+        tile_span(lists.grid, area, c0, c1, r0, r1);
+        bool covered = false;
+        for (int row = r0; row <= r1 && !covered; ++row) {
+            for (int column = c0; column <= c1 && !covered; ++column) {
+                const size_t tile = static_cast<size_t>(row) * lists.grid.columns + column;
+                for (int k = lists.first[tile]; k < lists.first[tile + 1] && !covered; ++k) {
+                    const auto j = static_cast<size_t>(lists.items[static_cast<size_t>(k)]);
+                    const SDL_Rect under = reach(commands[j]);
+                    covered = j > ground && j < i && hidden[j] == 0 && SDL_HasIntersection(&under, &area);
+                }
+            }
+        }
+        hidden[i] = covered ? 0 : 1;
+    }
+    return hidden;
+}
+
+DrawnCost drawn_cost(std::vector<DrawCommand> const& commands, std::vector<std::uint8_t> const& hidden,
+                     std::vector<SDL_Rect> const& rects)
+{
+    DrawnCost cost;
+    DrawCommand const* last_fill = nullptr;
+    for (size_t i = 0; i < commands.size(); ++i) {
+        DrawCommand const& c = commands[i];
+        if (hidden[i] != 0) {
+            continue;
+        }
+        const bool copy = c.kind == DrawCommand::Kind::copy;
+        const bool plain = c.kind == DrawCommand::Kind::clear || c.blend == SDL_BLENDMODE_NONE;
+        const long long per_pixel = copy ? plain_copy_cost : (plain ? plain_fill_cost : 5); // 5: a blended fill
+        // Each quad costs its set-up; a fill that carries on the last one
+        // along its row is drawn as part of it.
+        const bool carries_on = !copy && last_fill != nullptr && carries_on_row(*last_fill, c);
+        const long long per_quad = carries_on ? 0 : (copy ? quad_copy_cost : quad_fill_cost);
+        last_fill = copy ? last_fill : &c;
+        const SDL_Rect r = reach(c);
+        if (c.kind != DrawCommand::Kind::clear) {
+            cost.whole += per_quad + per_pixel * r.w * r.h;
+        }
+        for (SDL_Rect const& clip : rects) {
+            SDL_Rect part{};
+            if (SDL_IntersectRect(&r, &clip, &part)) {
+                cost.within += per_quad + per_pixel * part.w * part.h;
+            }
+        }
+    }
+    return cost;
+}
+
 FrameRoad frame_road(FrameFacts const& f)
 {
     if (f.tiles <= 0 || f.changed == 0) {
         return FrameRoad::unchanged;
     }
+    if (!f.have_kept || f.uneven_copy) {
+        return FrameRoad::whole_to_window;
+    }
+    if (f.shades_pixels) {
+        // The kept road pays a copy of the whole window on top of the changed
+        // part; each of many rectangles walks the whole frame's drawing.
+        if (f.drawn.whole <= f.drawn.within + f.window_copy || f.rects > 32) {
+            return FrameRoad::whole_to_window;
+        }
+        return f.kept_current ? FrameRoad::changed_into_kept : FrameRoad::whole_into_kept;
+    }
     // Most of the picture changing, drawing it straight to the window costs
     // less than drawing it into the kept frame and copying that.
-    if (!f.have_kept || f.uneven_copy || f.changed * 2 > f.tiles) {
+    if (f.changed * 2 > f.tiles) {
         return FrameRoad::whole_to_window;
     }
     // Each rectangle walks the whole frame's drawing: past a few dozen, one

@@ -61,6 +61,25 @@ std::vector<SDL_Rect> redraw_rects(TileGrid const& grid, std::vector<std::uint8_
 // triangles.
 bool copy_lands_unevenly(DrawCommand const& command, bool draws_triangles);
 
+// 1 for each command that cannot change the picture: all before the last
+// clear, and opaque fills of that clear's colour on ground only it has drawn.
+std::vector<std::uint8_t> hidden_commands(TileLists const& lists, std::vector<DrawCommand> const& commands);
+
+// What the commands not hidden cost a renderer that shades every pixel, in
+// about half nanoseconds as Mesa's software rasteriser takes them: each
+// quad's set-up and each pixel, over the window (a clear only writes
+// memory) and within the rectangles (where a clear is drawn as a fill).
+constexpr long long plain_fill_cost = 3;
+constexpr long long plain_copy_cost = 8;
+constexpr long long quad_fill_cost = 3400;
+constexpr long long quad_copy_cost = 7000;
+struct DrawnCost {
+    long long whole = 0;
+    long long within = 0;
+};
+DrawnCost drawn_cost(std::vector<DrawCommand> const& commands, std::vector<std::uint8_t> const& hidden,
+                     std::vector<SDL_Rect> const& rects);
+
 enum class FrameRoad {
     unchanged,         // nothing drawn, nothing presented
     whole_to_window,   // every command straight to the window
@@ -74,6 +93,11 @@ struct FrameFacts {
     bool have_kept = false;    // a kept frame exists and can be drawn into
     bool kept_current = false; // it holds the last frame
     bool uneven_copy = false;  // a copy of this frame may land unevenly
+    // A renderer that shades every pixel it draws, the kept frame's copy to
+    // the window too, takes the road that costs it less.
+    bool shades_pixels = false;
+    DrawnCost drawn;
+    long long window_copy = 0; // the kept frame's copy to the window
 };
 FrameRoad frame_road(FrameFacts const& facts);
 

@@ -3,6 +3,7 @@
 #include "display/BitmapFile.h"
 #include "display/MyGraphics_render.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -73,6 +74,34 @@ SurfacePtr new_recolour_surface(SDL_Surface* source)
     return SurfacePtr(SDL_CreateRGBSurface(0, source->w, source->h, bpp, rmask, gmask, bmask, amask));
 }
 
+// Each 16x16 cell's box round its pixels that are not the key colour.
+std::vector<SDL_Rect> glyph_ink_bounds(SDL_Surface* source)
+{
+    constexpr int cell = 16;
+    const int columns = source->w / cell;
+    std::vector<SDL_Rect> bounds(static_cast<size_t>(columns * (source->h / cell)));
+    const SDL_Color& key = hot_pink_means_transparent;
+    SurfaceLock lock(source);
+    for (size_t i = 0; i < bounds.size(); ++i) {
+        const int left = static_cast<int>(i) % columns * cell;
+        const int top = static_cast<int>(i) / columns * cell;
+        int x0 = cell, y0 = cell, x1 = 0, y1 = 0;
+        for (int y = 0; y < cell; ++y) {
+            for (int x = 0; x < cell; ++x) {
+                Uint8 r = 0, g = 0, b = 0;
+                SDL_GetRGB(getpixel(source, left + x, top + y), source->format, &r, &g, &b);
+                if (r != key.r || g != key.g || b != key.b) {
+                    x0 = std::min(x0, x);
+                    y0 = std::min(y0, y);
+                    x1 = std::max(x1, x + 1);
+                    y1 = std::max(y1, y + 1);
+                }
+            }
+        }
+        bounds[i] = x1 > x0 ? SDL_Rect{x0, y0, x1 - x0, y1 - y0} : SDL_Rect{};
+    }
+    return bounds;
+}
 } // namespace
 
 SurfacePtr double_image_size(SDL_Surface* source)
@@ -204,5 +233,6 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
         SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
         store_glyph_texture(set * 16 + colour, texture);
     }
+    ink_bounds[set] = glyph_ink_bounds(source.get());
     glyph_sources[set] = std::move(source);
 }

@@ -242,16 +242,34 @@ void MyGraphics_render::copy_glyph(simple_colour_t ink, int c, int x, int y)
     if (index >= glyph_texture_count || !glyph_textures[index]) {
         return;
     }
-    const SDL_Rect destination{x, y, glyph_size, glyph_size};
+    // Only the glyph's inked box is copied: its clear pixels blend to
+    // nothing, and a renderer that shades every pixel pays for each.
+    SDL_Rect box{0, 0, source_cell, source_cell};
+    std::vector<SDL_Rect> const& bounds = ink_bounds[index / 16];
+    const auto cell = static_cast<size_t>(c - first_glyph_code);
+    if (cell < bounds.size()) {
+        box = bounds[cell];
+    }
+    if (box.w <= 0 || glyph_size <= 0) {
+        return;
+    }
+    // The box's edges in cell pixels: a pixel shows the source texel its
+    // position scales down to.
+    const auto edge = [this](int texels) { return (texels * glyph_size + source_cell - 1) / source_cell; };
+    const SDL_Rect inked{edge(box.x), edge(box.y), edge(box.x + box.w) - edge(box.x),
+                         edge(box.y + box.h) - edge(box.y)};
+    const SDL_Rect destination{x + inked.x, y + inked.y, inked.w, inked.h};
     // A renderer that draws triangles copies whole-number scales evenly.
     if (software || glyph_size % source_cell != 0) {
         SDL_Texture* scaled = prescaled_texture(index);
         if (scaled != nullptr) {
-            const SDL_Rect source = glyph_source(c, glyph_size);
+            const SDL_Rect sheet_cell = glyph_source(c, glyph_size);
+            const SDL_Rect source{sheet_cell.x + inked.x, sheet_cell.y + inked.y, inked.w, inked.h};
             frame->copy(scaled, &source, &destination);
             return;
         }
     }
-    const SDL_Rect source = glyph_source(c, source_cell);
+    const SDL_Rect sheet_cell = glyph_source(c, source_cell);
+    const SDL_Rect source{sheet_cell.x + box.x, sheet_cell.y + box.y, box.w, box.h};
     frame->copy(glyph_textures[index].get(), &source, &destination);
 }

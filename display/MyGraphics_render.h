@@ -4,6 +4,7 @@
 #include "display/MyGraphics.h"
 
 #include <memory>
+#include <vector>
 
 // Draws cells on the SDL renderer by copying 16x16 glyph cells out of
 // pre-coloured textures, scaled to glyph_size. Its fills and copies go to a
@@ -90,6 +91,9 @@ private:
     // Blending opaque paper costs the software renderer a blend per pixel.
     bool software = false;
     SurfacePtr glyph_sources[2];
+    // Where each glyph of a set has pixels that are not clear, in 16-pixel
+    // cell units: only that part is copied, as clear pixels change nothing.
+    std::vector<SDL_Rect> ink_bounds[2];
     Texture prescaled[glyph_texture_count];
     int prescaled_size[glyph_texture_count] = {};
 };

@@ -58,7 +58,8 @@ TEST(GlyphRenderer, CellShowsItsGlyphInInkOnPaper)
     const Case cases[] = {{16, RED, BRIGHT_YELLOW, 'A', 'A'}, {32, BLUE, RED, 'W', 'W'},
                           {24, RED, YELLOW, 'R', 'R'},        {16, BRIGHT_YELLOW, BLUE, 132, 132},
                           {16, BLACK, WHITE, 10, '?'},        {16, BLACK, WHITE, -7, '?'},
-                          {16, 16 + BLUE, RED, 72, 72},       {32, 16 + BRIGHT_GREEN, BLACK, 102, 102}};
+                          {16, 16 + BLUE, RED, 72, 72},       {32, 16 + BRIGHT_GREEN, BLACK, 102, 102},
+                          {24, CYAN, BLACK, 'g', 'g'},        {40, 16 + RED, WHITE, 72, 72}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "size " << c.size << " ink " << c.ink << " code " << c.code);
         HeadlessScreen screen(c.size);

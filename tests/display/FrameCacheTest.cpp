@@ -24,17 +24,23 @@ DrawCommand paper(int x, SDL_Color colour, Kind kind = Kind::fill, int w = 8)
     return {kind, nullptr, 0, {}, {x, 0, w, 8}, colour, SDL_BLENDMODE_NONE, {}};
 }
 
+// '#' for each flag set, '.' for each clear.
+std::string marks(std::vector<std::uint8_t> const& flags)
+{
+    std::string shown;
+    for (std::uint8_t f : flags) {
+        shown += f != 0 ? '#' : '.';
+    }
+    return shown;
+}
+
 // The tiles of a row as a string, '#' where redrawn.
 std::string redrawn(std::vector<DrawCommand> const& last, std::vector<DrawCommand> const& now, int tile = 8)
 {
     TileLists a, b;
     list_tiles(tile_grid(32, 8, tile, {0, 0}), last, a);
     list_tiles(tile_grid(32, 8, tile, {0, 0}), now, b);
-    std::string shown;
-    for (std::uint8_t c : changed_tiles(a, last, b, now)) {
-        shown += c != 0 ? '#' : '.';
-    }
-    return shown;
+    return marks(changed_tiles(a, last, b, now));
 }
 
 // The tile hash the cache once took for the picture: xor, then multiply.
@@ -102,7 +108,7 @@ TEST(FramePlan, TwoGlyphsTheOldHashTookForOneAreRedrawn)
     FAIL() << "no colliding pair";
 }
 
-TEST(FramePlan, RectanglesRoadsAndBatches)
+TEST(FramePlan, RectanglesHiddenDrawsCostsRoadsAndBatches)
 {
     const TileGrid grid = tile_grid(32, 24, 8, {0, 0}); // 4 x 3 tiles
     const std::vector<SDL_Rect> rects = redraw_rects(grid, {0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 0, 1});
@@ -111,14 +117,27 @@ TEST(FramePlan, RectanglesRoadsAndBatches)
               std::vector<int>({8, 0, 16, 16, 24, 16}));
     EXPECT_TRUE(redraw_rects(tile_grid(0, 0, 8, {0, 0}), {}).empty());
 
+    const std::pair<std::vector<DrawCommand>, std::string> hidden[] = {
+        {{glyph(0), paper(0, white, Kind::clear, 32), paper(8, white), paper(16, red)}, "#.#."},
+        {{paper(0, red, Kind::clear, 32), glyph(8), paper(8, red), paper(16, red), paper(16, {205, 0, 0, 9})},
+         "...#."}};
+    for (const auto& [commands, shown] : hidden) {
+        TileLists lists;
+        list_tiles(tile_grid(32, 8, 8, {0, 0}), commands, lists);
+        EXPECT_EQ(marks(hidden_commands(lists, commands)), shown);
+    }
+
     const std::pair<FrameFacts, FrameRoad> roads[] = {
-        {{768, 0, 0, true, true, false}, FrameRoad::unchanged},
-        {{768, 10, 2, true, true, false}, FrameRoad::changed_into_kept},
-        {{768, 10, 2, false, false, false}, FrameRoad::whole_to_window}, // no kept frame
-        {{768, 10, 2, true, true, true}, FrameRoad::whole_to_window},    // a copy may land unevenly
-        {{768, 500, 2, true, true, false}, FrameRoad::whole_to_window},
-        {{768, 10, 2, true, false, false}, FrameRoad::whole_into_kept},
-        {{768, 100, 40, true, true, false}, FrameRoad::whole_into_kept}};
+        {{768, 0, 0, true, true, false, false, {}, 0}, FrameRoad::unchanged},
+        {{768, 10, 2, true, true, false, false, {}, 0}, FrameRoad::changed_into_kept},
+        {{768, 10, 2, false, false, false, true, {}, 0}, FrameRoad::whole_to_window}, // no kept frame
+        {{768, 10, 2, true, true, true, false, {}, 0}, FrameRoad::whole_to_window},   // a copy may land unevenly
+        {{768, 500, 2, true, true, false, false, {}, 0}, FrameRoad::whole_to_window},
+        {{768, 10, 2, true, false, false, false, {}, 0}, FrameRoad::whole_into_kept},
+        {{768, 100, 40, true, true, false, false, {}, 0}, FrameRoad::whole_into_kept},
+        {{768, 10, 2, true, true, false, true, {900, 100}, 900}, FrameRoad::whole_to_window},
+        {{768, 500, 2, true, true, false, true, {1100, 100}, 900}, FrameRoad::changed_into_kept},
+        {{768, 10, 2, true, false, false, true, {1100, 100}, 900}, FrameRoad::whole_into_kept}};
     for (const auto& [facts, road] : roads) {
         EXPECT_EQ(frame_road(facts), road) << "case " << &facts - &roads[0].first;
     }
