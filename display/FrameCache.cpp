@@ -24,7 +24,7 @@ bool draws_triangles(SDL_Renderer* renderer)
 } // namespace
 
 FrameCache::FrameCache(SDL_Renderer* renderer)
-    : renderer(renderer), batched(draws_triangles(renderer)), batches(renderer)
+    : renderer(renderer), batched(draws_triangles(renderer)), batches(renderer), presenter(renderer)
 {
     commands.reserve(4096);
     last_commands.reserve(4096);
@@ -124,7 +124,7 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
         hidden = hidden_commands(lists, commands);
         facts.shades_pixels = batched;
         facts.drawn = drawn_cost(commands, hidden, rects);
-        facts.window_copy = quad_copy_cost + plain_copy_cost * w * h;
+        facts.window_copy = presenter.window_keeps_picture() ? 0 : quad_copy_cost + plain_copy_cost * w * h;
     }
     const FrameRoad road = frame_road(facts);
     if (road == FrameRoad::whole_into_kept || road == FrameRoad::changed_into_kept) {
@@ -144,13 +144,13 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
                 SDL_RenderCopy(renderer, target.get(), nullptr, nullptr);
             }
             kept_current = true;
-            SDL_RenderPresent(renderer);
+            presenter.show(road == FrameRoad::changed_into_kept ? &rects : nullptr);
         }
     }
     if (road == FrameRoad::whole_to_window || (road != FrameRoad::unchanged && gave_up)) {
         draw_commands(grid, nullptr);
-        kept_current = false;
-        SDL_RenderPresent(renderer);
+        kept_current = presenter.window_keeps_picture();
+        presenter.show(nullptr);
     }
     last_commands.swap(commands);
     commands.clear();
@@ -166,17 +166,17 @@ bool FrameCache::keep_target(int w, int h)
     if (gave_up) {
         return false;
     }
-#ifdef __EMSCRIPTEN__
-    // The page's canvas keeps its picture between frames (it is made with
-    // preserveDrawingBuffer), and switching to a target texture costs a
-    // frame a synchronous round trip to the browser's GPU process.
-    if (w != width || h != height) {
-        kept_current = false;
-        width = w;
-        height = h;
+    // On the web a target texture would also cost every changed frame a
+    // synchronous round trip to the browser's GPU process.
+    if (presenter.window_keeps_picture()) {
+        if (w != width || h != height) {
+            presenter.resized();
+            kept_current = false;
+            width = w;
+            height = h;
+        }
+        return true;
     }
-    return true;
-#endif
     if (target && w == width && h == height) {
         return true;
     }

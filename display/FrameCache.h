@@ -3,6 +3,7 @@
 #include "display/DrawBatches.h"
 #include "display/Frame.h"
 #include "display/FramePlan.h"
+#include "display/Presenter.h"
 
 #include <SDL.h>
 
@@ -13,8 +14,9 @@
 // a frame's fills and copies are collected with all that decides their
 // pixels, compared tile by tile with the last frame's, and replayed clipped
 // to the tiles that changed. A frame that changes nothing is not presented.
-// When the kept frame cannot be made or drawn into, every frame is drawn
-// whole from then on.
+// Where the window keeps its own picture (Presenter) the window is the kept
+// frame. When the kept frame cannot be made or drawn into, every frame is
+// drawn whole from then on.
 class FrameCache : public Frame {
 public:
     explicit FrameCache(SDL_Renderer* renderer);
@@ -36,6 +38,7 @@ private:
     // The software renderer pays little per call but draws geometry its own way.
     bool batched;
     DrawBatches batches;
+    Presenter presenter;
     Texture target;
     int width = 0;
     int height = 0;

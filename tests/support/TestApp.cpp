@@ -4,6 +4,7 @@
 #include "screens/MenuSpecialState.h"
 #include "screens/SpecialStates.h"
 #include "screens/TitleScreen.h"
+#include "support/ScreenPixels.h"
 #include "support/TestSupport.h"
 
 #include <algorithm>
@@ -83,6 +84,11 @@ void TestApp::compare_with_whole_frame()
 {
     ++compared_frames_;
     int w = 0, h = 0, whole_w = 0, whole_h = 0;
+    // The screen first: reading GL's back buffer shows it whole on Mesa's
+    // software rasteriser.
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    std::vector<Uint32> on_screen;
+    const bool screen_read = read_x_window(GetGameWindow(), w, h, on_screen);
     const std::vector<Uint32> shown = read_window(w, h);
     app_->render(*whole_);
     const std::vector<Uint32> whole = read_window(whole_w, whole_h);
@@ -94,6 +100,14 @@ void TestApp::compare_with_whole_frame()
         frames_at_size_ = 0;
     }
     if (++frames_at_size_ < 3) {
+        return;
+    }
+    if (screen_read && on_screen != shown) {
+        const size_t i = static_cast<size_t>(std::mismatch(shown.begin(), shown.end(), on_screen.begin()).first -
+                                             shown.begin());
+        ADD_FAILURE() << "frame " << compared_frames_ << " drawn was not all shown: first at pixel " << i % w << ","
+                      << i / w << ": " << std::hex << on_screen[i] << " on the screen, " << shown[i] << " drawn";
+        whole_.reset();
         return;
     }
     for (size_t i = 0; i < shown.size(); ++i) {

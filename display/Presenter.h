@@ -1,0 +1,35 @@
+#pragma once
+#include <SDL.h>
+
+#include <vector>
+
+// How a finished frame reaches the screen. Usually SDL_RenderPresent, after
+// which the window's back buffer holds nothing to build on, so a frame that
+// changed a little is drawn into a kept texture and copied whole to the
+// window. Two windows keep their picture themselves, and there a frame need
+// only draw what changed:
+// - a web page's canvas, made with preserveDrawingBuffer;
+// - an X window drawn by Mesa's software rasteriser, whose back buffer is
+//   never swapped but copied to the screen a rectangle at a time
+//   (GLX_MESA_copy_sub_buffer). There every pixel copied costs the CPU: a
+//   full window copy was most of a changed frame's cost.
+class Presenter {
+public:
+    explicit Presenter(SDL_Renderer* renderer);
+
+    bool window_keeps_picture() const { return keeps; }
+    // The window's size changed: its picture is lost, and the GL driver
+    // learns the new size at a swap.
+    void resized();
+    // Shows what was drawn: only the rectangles when the window keeps its
+    // picture and rects is given, otherwise the whole window.
+    void show(std::vector<SDL_Rect> const* rects);
+
+private:
+    SDL_Renderer* renderer;
+    bool keeps = false;
+    // GLX_MESA_copy_sub_buffer, or null.
+    void (*copy_sub_buffer)(void* display, unsigned long drawable, int x, int y, int w, int h) = nullptr;
+    void* (*current_display)() = nullptr;
+    unsigned long (*current_drawable)() = nullptr;
+};
