@@ -11,6 +11,8 @@ using ExtensionsString = const char* (*)(void* display, int screen);
 using RendererInteger = int (*)(int attribute, unsigned int* value);
 constexpr int glx_screen = 0x800C;
 constexpr int glx_renderer_accelerated_mesa = 0x8186;
+constexpr int glx_width = 0x801D;
+constexpr int glx_height = 0x801E;
 
 template <typename Function> Function glx(const char* name)
 {
@@ -71,37 +73,54 @@ Presenter::Presenter(SDL_Renderer* renderer) : renderer(renderer)
         return;
     }
     copy_sub_buffer = glx<decltype(copy_sub_buffer)>("glXCopySubBufferMESA");
-    keeps = copy_sub_buffer != nullptr;
+    query_drawable = glx<decltype(query_drawable)>("glXQueryDrawable");
+    keeps = copy_sub_buffer != nullptr && query_drawable != nullptr;
 #endif
 }
 
 void Presenter::resized()
 {
-    if (copy_sub_buffer != nullptr) {
-        SDL_RenderPresent(renderer);
+    if (!keeps || copy_sub_buffer == nullptr) {
+        return;
+    }
+    // Mesa's software rasteriser sizes the back buffer to the window after a
+    // swap, so one swap (of the picture already shown); the window's size
+    // then is the buffer's.
+    SDL_RenderPresent(renderer);
+    void* display = current_display();
+    const unsigned long drawable = current_drawable();
+    unsigned int w = 0;
+    unsigned int h = 0;
+    if (display != nullptr && drawable != 0) {
+        query_drawable(display, drawable, glx_width, &w);
+        query_drawable(display, drawable, glx_height, &h);
+    }
+    buffer = SDL_Rect{0, 0, static_cast<int>(w), static_cast<int>(h)};
+    if (SDL_RectEmpty(&buffer)) {
+        keeps = false; // the kept texture from now on
     }
 }
 
 void Presenter::show(std::vector<SDL_Rect> const* rects)
 {
-    if (copy_sub_buffer == nullptr) {
+    if (!keeps || copy_sub_buffer == nullptr) {
         SDL_RenderPresent(renderer);
         return;
     }
     SDL_RenderFlush(renderer);
     SDL_Rect window{0, 0, 0, 0};
     SDL_GetRendererOutputSize(renderer, &window.w, &window.h);
+    SDL_IntersectRect(&window, &buffer, &window);
     void* display = current_display();
     const unsigned long drawable = current_drawable();
     if (display == nullptr || drawable == 0) {
         return;
     }
-    // GL counts rows from the bottom; a rectangle beyond the back buffer is
-    // an X error, which ends the program.
+    // GL counts rows from the bottom.
     auto copy = [&](SDL_Rect const& r) {
         SDL_Rect inside;
         if (SDL_IntersectRect(&r, &window, &inside) == SDL_TRUE) {
-            copy_sub_buffer(display, drawable, inside.x, window.h - inside.y - inside.h, inside.w, inside.h);
+            copy_sub_buffer(display, drawable, inside.x, buffer.h - inside.y - inside.h, inside.w, inside.h);
         }
     };
     if (rects == nullptr) {

@@ -32,4 +32,8 @@ private:
     void (*copy_sub_buffer)(void* display, unsigned long drawable, int x, int y, int w, int h) = nullptr;
     void* (*current_display)() = nullptr;
     unsigned long (*current_drawable)() = nullptr;
+    void (*query_drawable)(void* display, unsigned long drawable, int attribute, unsigned int* value) = nullptr;
+    // The back buffer as the GL driver made it at the last swap: copying
+    // beyond it is an X error, which ends the program.
+    SDL_Rect buffer{0, 0, 0, 0};
 };
