@@ -20,11 +20,10 @@ bool read_x_window(SDL_Window* window, int width, int height, std::vector<Uint32
     int x = 0;
     int y = 0;
     Window child = 0;
-    if (XGetWindowAttributes(display, info.info.x11.window, &attributes) == 0 ||
-        attributes.map_state != IsViewable || attributes.width != width || attributes.height != height ||
-        XTranslateCoordinates(display, info.info.x11.window, attributes.root, 0, 0, &x, &y, &child) == 0 ||
-        x < 0 || y < 0 || x + width > WidthOfScreen(attributes.screen) ||
-        y + height > HeightOfScreen(attributes.screen)) {
+    if (XGetWindowAttributes(display, info.info.x11.window, &attributes) == 0 || attributes.map_state != IsViewable ||
+        attributes.width != width || attributes.height != height ||
+        XTranslateCoordinates(display, info.info.x11.window, attributes.root, 0, 0, &x, &y, &child) == 0 || x < 0 ||
+        y < 0 || x + width > WidthOfScreen(attributes.screen) || y + height > HeightOfScreen(attributes.screen)) {
         return false; // XGetImage fails on what is not on the screen
     }
     XImage* image = XGetImage(display, info.info.x11.window, 0, 0, width, height, AllPlanes, ZPixmap);

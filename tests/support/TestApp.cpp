@@ -103,8 +103,8 @@ void TestApp::compare_with_whole_frame()
         return;
     }
     if (screen_read && on_screen != shown) {
-        const size_t i = static_cast<size_t>(std::mismatch(shown.begin(), shown.end(), on_screen.begin()).first -
-                                             shown.begin());
+        const size_t i =
+            static_cast<size_t>(std::mismatch(shown.begin(), shown.end(), on_screen.begin()).first - shown.begin());
         ADD_FAILURE() << "frame " << compared_frames_ << " drawn was not all shown: first at pixel " << i % w << ","
                       << i / w << ": " << std::hex << on_screen[i] << " on the screen, " << shown[i] << " drawn";
         whole_.reset();
