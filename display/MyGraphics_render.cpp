@@ -255,7 +255,7 @@ void MyGraphics_render::copy_glyph(simple_colour_t ink, int c, int x, int y)
     }
     // The box's edges in cell pixels: a pixel shows the source texel its
     // position scales down to.
-    const auto edge = [this](int texels) { return (texels * glyph_size + source_cell - 1) / source_cell; };
+    const auto edge = [](int texels) { return (texels * glyph_size + source_cell - 1) / source_cell; };
     const SDL_Rect inked{edge(box.x), edge(box.y), edge(box.x + box.w) - edge(box.x),
                          edge(box.y + box.h) - edge(box.y)};
     const SDL_Rect destination{x + inked.x, y + inked.y, inked.w, inked.h};

@@ -4,6 +4,11 @@
 
 namespace {
 
+constexpr int glx_width = 0x801D;
+constexpr int glx_height = 0x801E;
+
+#ifndef __EMSCRIPTEN__
+
 // GLX through SDL's loader: the game links no X or GL library of its own.
 using CurrentContext = void* (*)();
 using QueryContext = int (*)(void* display, void* context, int attribute, int* value);
@@ -11,8 +16,6 @@ using ExtensionsString = const char* (*)(void* display, int screen);
 using RendererInteger = int (*)(int attribute, unsigned int* value);
 constexpr int glx_screen = 0x800C;
 constexpr int glx_renderer_accelerated_mesa = 0x8186;
-constexpr int glx_width = 0x801D;
-constexpr int glx_height = 0x801E;
 
 template <typename Function> Function glx(const char* name)
 {
@@ -37,6 +40,8 @@ bool is_opengl_on_x11(SDL_Renderer* renderer)
     return SDL_GetRendererInfo(renderer, &info) == 0 && std::strcmp(info.name, "opengl") == 0 && video != nullptr &&
            std::strcmp(video, "x11") == 0 && SDL_GL_GetCurrentContext() != nullptr;
 }
+
+#endif
 
 } // namespace
 
