@@ -6,5 +6,5 @@ kworble_add_bench(banner_bench app/BannerBench.cpp)
 # Frame pacing of the real loop through a demo: a plain program, run by hand
 # or by tools/cpu-bench.sh --pacing under Xvfb.
 add_executable(pacing_bench app/PacingBench.cpp)
-target_link_libraries(pacing_bench PRIVATE kworble_core)
+target_link_libraries(pacing_bench PRIVATE kworble_hub)
 add_dependencies(pacing_bench kworble_assets)
