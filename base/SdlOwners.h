@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 // Owners for what SDL allocates: each frees its resource once, when it goes,
 // and none can be copied by accident.
@@ -12,6 +13,7 @@ struct SdlDeleter {
     void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
     void operator()(SDL_GameController* controller) const { SDL_GameControllerClose(controller); }
+    void operator()(SDL_RWops* stream) const { SDL_RWclose(stream); }
     void operator()(Uint8* buffer) const { SDL_free(buffer); }
 };
 
@@ -19,8 +21,36 @@ using SurfacePtr = std::unique_ptr<SDL_Surface, SdlDeleter>;
 using RendererPtr = std::unique_ptr<SDL_Renderer, SdlDeleter>;
 using WindowPtr = std::unique_ptr<SDL_Window, SdlDeleter>;
 using GameControllerPtr = std::unique_ptr<SDL_GameController, SdlDeleter>;
+using StreamPtr = std::unique_ptr<SDL_RWops, SdlDeleter>;
 // A buffer from SDL_malloc.
 using SdlBuffer = std::unique_ptr<Uint8[], SdlDeleter>;
+
+// An open audio device, closed when it goes (which also waits for a
+// callback that is running).
+class AudioDevice {
+public:
+    AudioDevice() = default;
+    explicit AudioDevice(SDL_AudioDeviceID opened) : id(opened) {}
+    ~AudioDevice()
+    {
+        if (id != 0) {
+            SDL_CloseAudioDevice(id);
+        }
+    }
+    AudioDevice(AudioDevice&& other) noexcept : id(std::exchange(other.id, 0)) {}
+    AudioDevice& operator=(AudioDevice&& other) noexcept
+    {
+        std::swap(id, other.id);
+        return *this;
+    }
+    AudioDevice(const AudioDevice&) = delete;
+    AudioDevice& operator=(const AudioDevice&) = delete;
+
+    SDL_AudioDeviceID get() const { return id; }
+
+private:
+    SDL_AudioDeviceID id = 0;
+};
 
 // An owned texture with a serial number that changes whenever the texture is
 // made, re-made or written to: two draws of the same serial draw the same

@@ -1,5 +1,7 @@
 #include "display/BitmapFile.h"
 
+#include "base/SdlOwners.h"
+
 #include <cstdint>
 #include <cstdlib>
 
@@ -37,22 +39,21 @@ bool claimed_size(SDL_RWops* stream, std::int64_t& width, std::int64_t& height)
 
 SDL_Surface* load_bitmap_file(const char* filename)
 {
-    SDL_RWops* stream = SDL_RWFromFile(filename, "rb");
+    StreamPtr stream(SDL_RWFromFile(filename, "rb"));
     if (stream == nullptr) {
         return nullptr;
     }
     std::int64_t width = 0;
     std::int64_t height = 0;
-    const bool known = claimed_size(stream, width, height);
+    const bool known = claimed_size(stream.get(), width, height);
     if (known && (std::llabs(width) > max_bitmap_side || std::llabs(height) > max_bitmap_side)) {
         SDL_SetError("BMP file with oversized dimensions (%lldx%lld)", static_cast<long long>(width),
                      static_cast<long long>(height));
-        SDL_RWclose(stream);
         return nullptr;
     }
-    if (SDL_RWseek(stream, 0, RW_SEEK_SET) != 0) {
-        SDL_RWclose(stream);
+    if (SDL_RWseek(stream.get(), 0, RW_SEEK_SET) != 0) {
         return nullptr;
     }
-    return SDL_LoadBMP_RW(stream, 1);
+    // SDL closes the stream, loaded or not.
+    return SDL_LoadBMP_RW(stream.release(), 1);
 }

@@ -226,12 +226,12 @@ void MyGraphics_render::load(int set, const char* filename, int glyph_size, int 
         if (SDL_BlitSurface(coloured.get(), nullptr, with_alpha.get(), nullptr) != 0) {
             fatal_with_sdl_error("SDL_BlitSurface<2> error: %s\n");
         }
-        SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, with_alpha.get());
-        if (texture == nullptr) {
+        Texture texture(SDL_CreateTextureFromSurface(renderer, with_alpha.get()));
+        if (!texture) {
             fatal_with_sdl_error("texture creation failed: %s\n");
         }
-        SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-        store_glyph_texture(set * 16 + colour, texture);
+        SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+        store_glyph_texture(set * 16 + colour, std::move(texture));
     }
     ink_bounds[set] = glyph_ink_bounds(source.get());
     glyph_sources[set] = std::move(source);

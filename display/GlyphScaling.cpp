@@ -2,6 +2,8 @@
 #include "display/MyGraphics_render.h"
 #include "display/Window.h"
 
+#include <utility>
+
 namespace {
 constexpr int source_cell = 16;
 
@@ -70,10 +72,9 @@ SDL_Texture* MyGraphics_render::prescaled_texture(unsigned index)
     return prescaled[index].get();
 }
 
-void MyGraphics_render::store_glyph_texture(int index, SDL_Texture* texture)
+void MyGraphics_render::store_glyph_texture(int index, Texture texture)
 {
-    // Loading a set again replaces its textures without leaking the old ones.
-    glyph_textures[index].reset(texture);
+    glyph_textures[index] = std::move(texture);
     prescaled[index].reset();
     prescaled_size[index] = 0;
 }

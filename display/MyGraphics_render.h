@@ -67,7 +67,7 @@ private:
     SDL_Texture* prescaled_texture(unsigned index);
     void recolour_into(SDL_Surface* source, SDL_Surface* coloured, unsigned char r, unsigned char g, unsigned char b,
                        int check_line);
-    void store_glyph_texture(int index, SDL_Texture* texture);
+    void store_glyph_texture(int index, Texture texture);
     SDL_BlendMode draw_blend_mode() const;
 
     SDL_Color current_paper{255, 255, 255, 255};

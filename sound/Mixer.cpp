@@ -1,11 +1,9 @@
 #include "sound/Mixer.h"
 
 #include "base/Utilities.h"
+#include "sound/MixerPlatform.h"
 
 #include <cstring>
-#ifdef __EMSCRIPTEN__
-#include <emscripten.h>
-#endif
 
 mixer_t mixer;
 
@@ -18,26 +16,26 @@ const Uint8 no_samples = 0;
 
 } // namespace
 
-void open_audio_device()
+AudioDevice open_audio_device()
 {
     std::memset(&mixer, 0, sizeof mixer);
     mixer.spec.freq = 44100;
     mixer.spec.format = AUDIO_S16LSB;
     mixer.spec.channels = 2;
-#ifdef __EMSCRIPTEN__
-    // The browser calls back on its main thread between tasks: a longer
-    // buffer rides out a slow frame.
-    mixer.spec.samples = 1024;
-#else
-    mixer.spec.samples = 256;
-#endif
+    mixer.spec.samples = mixer_block_samples();
     mixer.spec.callback = audioCallback;
     mixer.spec.userdata = nullptr;
-    // No obtained spec: SDL converts to exactly this format and fills in
-    // spec's silence and size.
-    if (SDL_OpenAudio(&mixer.spec, nullptr) != 0) {
+    // No changes allowed: SDL converts to exactly this format; it reports
+    // the silence and the block size.
+    SDL_AudioSpec opened;
+    AudioDevice device(SDL_OpenAudioDevice(nullptr, 0, &mixer.spec, &opened, 0));
+    if (device.get() == 0) {
         Utilities::fatalErrorSDL("Opening audio failed");
     }
+    mixer.spec.silence = opened.silence;
+    mixer.spec.size = opened.size;
+    mixer.device = device.get();
+    return device;
 }
 
 namespace {
@@ -67,20 +65,6 @@ void mix(Uint8* dst, const Uint8* src, Uint32 bytes)
 }
 } // namespace
 
-#ifdef __EMSCRIPTEN__
-namespace {
-bool browser_audio_running()
-{
-    // clang-format off
-    return EM_ASM_INT({
-        const sdl = Module['SDL2'];
-        return sdl && sdl.audioContext && sdl.audioContext.state === 'running' ? 1 : 0;
-    }) != 0;
-    // clang-format on
-}
-} // namespace
-#endif
-
 // Runs on SDL's audio thread with the device lock held.
 void audioCallback(void* /*userdata*/, Uint8* stream, int len)
 {
@@ -100,7 +84,7 @@ void audioCallback(void* /*userdata*/, Uint8* stream, int len)
             channel.position = nullptr;
             --mixer.active_count;
             if (mixer.active_count == 0) {
-                SDL_PauseAudio(1);
+                SDL_PauseAudioDevice(mixer.device, 1);
             }
         }
     }
@@ -108,17 +92,14 @@ void audioCallback(void* /*userdata*/, Uint8* stream, int len)
 
 void playSound(sound_data_t* sound, sound_t id)
 {
-#ifdef __EMSCRIPTEN__
-    // Until the player's first key or click the browser keeps the audio
-    // stopped; a sound started then would never finish, and screens wait
+    // A sound that cannot be heard yet would never finish, and screens wait
     // for their sounds, so it counts as finished at once.
-    if (!browser_audio_running()) {
+    if (!mixer_output_running()) {
         return;
     }
-#endif
     AudioDeviceLock lock;
     if (mixer.active_count == 0) {
-        SDL_PauseAudio(0);
+        SDL_PauseAudioDevice(mixer.device, 0);
     }
     mixer_channel_t* slot = nullptr;
     for (mixer_channel_t& channel : mixer.channels) {
@@ -165,6 +146,6 @@ void stopAllSounds()
     }
     if (mixer.active_count != 0) {
         mixer.active_count = 0;
-        SDL_PauseAudio(1);
+        SDL_PauseAudioDevice(mixer.device, 1);
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "sound/SoundData.h"
 
 #include <SDL.h>
@@ -23,25 +24,28 @@ struct mixer_channel_t {
 
 struct mixer_t {
     mixer_channel_t channels[kMixerChannels];
-    SDL_AudioSpec spec; // the device format, requested and opened
-    int active_count;   // number of slots in use
+    SDL_AudioSpec spec;       // the device format, requested and opened
+    int active_count;         // number of slots in use
+    SDL_AudioDeviceID device; // the open device, owned by whoever opened it
 };
 
 extern mixer_t mixer;
 
 // Holds the audio device's lock for its lifetime (SDL's lock is recursive,
-// so the callback's own SDL_PauseAudio(1) and nested locks are fine).
+// so the callback's own pausing and nested locks are fine).
 class AudioDeviceLock {
 public:
-    AudioDeviceLock() { SDL_LockAudio(); }
-    ~AudioDeviceLock() { SDL_UnlockAudio(); }
+    AudioDeviceLock() { SDL_LockAudioDevice(mixer.device); }
+    ~AudioDeviceLock() { SDL_UnlockAudioDevice(mixer.device); }
     AudioDeviceLock(const AudioDeviceLock&) = delete;
     AudioDeviceLock& operator=(const AudioDeviceLock&) = delete;
 };
 
-// Zeroes mixer, requests 44100 Hz, AUDIO_S16LSB, stereo, 256 frames per
-// callback and opens the device (left paused). Failure is fatal.
-void open_audio_device();
+// Zeroes mixer, requests 44100 Hz, AUDIO_S16LSB, stereo, and the platform's
+// block (mixer_block_samples) and opens the device (left paused); the mixer
+// plays through it while the returned owner lives. One device at a time.
+// Failure is fatal.
+[[nodiscard]] AudioDevice open_audio_device();
 
 // The SDL audio callback: mixes every active slot into stream.
 void audioCallback(void* userdata, Uint8* stream, int len);

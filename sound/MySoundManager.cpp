@@ -3,18 +3,16 @@
 #include "sound/Mixer.h"
 #include "sound/SoundTable.h"
 
-MySoundManager::MySoundManager()
+// Every conversion targets the opened device's format, so the device is
+// opened first.
+MySoundManager::MySoundManager() : device(open_audio_device())
 {
-    // Every conversion targets the opened device's format, so the device
-    // is opened first.
-    open_audio_device();
     build_sound_table(sounds);
 }
 
 MySoundManager::~MySoundManager()
 {
-    // The device stays open until SDL shuts down; no slot may go on
-    // pointing into the buffers freed here.
+    // No slot may go on pointing into the buffers freed here.
     stopAllSounds();
     free_sound_table(sounds);
 }

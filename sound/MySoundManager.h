@@ -1,8 +1,10 @@
 #pragma once
+#include "base/SdlOwners.h"
 #include "sound/SoundData.h"
 
-// The game's one sound interface: owns the synthesised sound table and
-// drives the mixer that plays it on SDL's audio thread.
+// The game's one sound interface: owns the audio device and the synthesised
+// sound table, and drives the mixer that plays it on SDL's audio thread.
+// One manager at a time; another may follow in the same SDL session.
 class MySoundManager {
 public:
     // Opens the audio device, then builds the whole sound table.
@@ -20,5 +22,6 @@ public:
     const sound_data_t& get_sound(sound_t id) const { return sounds[id]; }
 
 private:
+    AudioDevice device; // closed after the sounds are freed
     sound_data_t sounds[SOUND_COUNT];
 };

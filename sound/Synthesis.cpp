@@ -4,6 +4,7 @@
 #include "sound/Mixer.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -18,17 +19,18 @@ Uint8 sample_byte(int value)
 // leaves the sound empty; a failed conversion is fatal.
 void convert_with(SDL_AudioCVT& cvt, sound_data_t* sd, const char* failure)
 {
-    cvt.len = static_cast<int>(sd->length);
-    cvt.buf = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(sd->length) * cvt.len_mult));
-    if (cvt.buf == nullptr) {
+    SdlBuffer converted(static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(sd->length) * cvt.len_mult)));
+    if (converted == nullptr) {
         sd->free_buffer();
         return;
     }
-    std::memcpy(cvt.buf, sd->buffer.get(), sd->length);
+    std::memcpy(converted.get(), sd->buffer.get(), sd->length);
+    cvt.len = static_cast<int>(sd->length);
+    cvt.buf = converted.get();
     if (SDL_ConvertAudio(&cvt) != 0) {
         Utilities::fatalErrorSDL(failure);
     }
-    sd->buffer.reset(cvt.buf);
+    sd->buffer = std::move(converted);
     sd->length = static_cast<Uint32>(cvt.len_cvt);
 }
 

@@ -52,7 +52,7 @@ void BM_CallbackEightSounds(benchmark::State& state)
         }
     };
     rewind();
-    SDL_PauseAudio(0);
+    SDL_PauseAudioDevice(mixer.device, 0);
     int calls = 0;
     for (auto _ : state) {
         audioCallback(nullptr, stream.data(), len);
@@ -76,10 +76,12 @@ int main(int argc, char** argv)
         std::printf("SDL_Init failed: %s\n", SDL_GetError());
         return 1;
     }
-    open_audio_device();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    {
+        const AudioDevice device = open_audio_device();
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    }
     SDL_Quit();
     return 0;
 }

@@ -138,7 +138,7 @@ TEST_F(Mixer, SoundsPlayToTheirEndOrUntilAborted)
     EXPECT_NE(eat[0], 0);
     EXPECT_TRUE(std::equal(eat.begin() + 2 * static_cast<long>(left(SOUND_EAT).size()), eat.end(), silence.begin()));
     EXPECT_TRUE(manager->are_all_sounds_finished());
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED);
+    EXPECT_EQ(SDL_GetAudioDeviceStatus(mixer.device), SDL_AUDIO_PAUSED);
 
     manager->play_sound(SOUND_SUCCESS); // many callbacks long
     manager->abort_sound(SOUND_LASER);  // not playing: changes nothing
@@ -148,7 +148,7 @@ TEST_F(Mixer, SoundsPlayToTheirEndOrUntilAborted)
     EXPECT_FALSE(manager->is_sound_completed_playing_last_block(SOUND_SUCCESS)) << "until the next callback";
     EXPECT_EQ(callback(), silence);
     EXPECT_TRUE(manager->are_all_sounds_finished());
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED);
+    EXPECT_EQ(SDL_GetAudioDeviceStatus(mixer.device), SDL_AUDIO_PAUSED);
 
     sound_data_t empty; // as a failed allocation leaves a sound
     playSound(&empty, SOUND_EAT);
@@ -180,6 +180,16 @@ TEST_F(MixerThreads, PlayAndAbortWhileTheDeviceRuns)
     for (int id = 0; id < SOUND_COUNT; ++id) {
         manager->abort_sound(static_cast<sound_t>(id));
     }
+    EXPECT_TRUE(wait_until([&] { return manager->are_all_sounds_finished(); })) << "the device never ran";
+}
+
+// Each manager owns and closes its device, so another can follow in the same SDL session and play.
+TEST_F(MixerThreads, ASecondManagerInOneSessionPlays)
+{
+    manager.reset();
+    manager = std::make_unique<MySoundManager>();
+    manager->play_sound(SOUND_MENU_BLIP);
+    EXPECT_FALSE(manager->are_all_sounds_finished());
     EXPECT_TRUE(wait_until([&] { return manager->are_all_sounds_finished(); })) << "the device never ran";
 }
 
