@@ -1,4 +1,4 @@
-#include "app/GameApplication.h"
+#include "app/LoopEntry.h"
 #include "base/SdlOwners.h"
 #include "base/Utilities.h"
 #include "display/BitmapFile.h"
@@ -7,13 +7,9 @@
 #include <SDL.h>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <utility>
 #if defined(__GLIBC__)
 #include <malloc.h>
-#endif
-#ifdef __EMSCRIPTEN__
-#include <emscripten.h>
 #endif
 
 namespace {
@@ -40,32 +36,6 @@ void keep_heap_headroom()
 #endif
 }
 
-#ifdef __EMSCRIPTEN__
-struct WebRun {
-    std::unique_ptr<GameApplication> app;
-    RendererPtr renderer;
-};
-
-// The browser calls this on its animation frames (none in a hidden tab).
-// After quitting, everything goes as on the desktop, and the exit tells the page.
-void web_frame(void* arg)
-{
-    auto* run = static_cast<WebRun*>(arg);
-    run->app->run_frame();
-    if (!run->app->quit_requested()) {
-        return;
-    }
-    emscripten_cancel_main_loop();
-    run->app->finish();
-    run->app.reset();
-    run->renderer.reset();
-    DestroyGameWindow();
-    SDL_Quit();
-    // Pending browser timers would otherwise keep the program from ending.
-    emscripten_force_exit(0);
-}
-#endif
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -88,23 +58,5 @@ int main(int argc, char* argv[])
         SDL_Quit();
         return 1;
     }
-#ifdef __EMSCRIPTEN__
-    // Letters and Enter are the game's, not text for the page.
-    SDL_StopTextInput();
-    // Braced members are made in order: the application takes the renderer first.
-    static WebRun run{std::make_unique<GameApplication>(renderer.get()), std::move(renderer)};
-    run.app->start();
-    // Never returns: main's stack unwinds and the browser runs the frames.
-    emscripten_set_main_loop_arg(web_frame, &run, 0, true);
-#endif
-    int result = 0;
-    {
-        // Everything the application owns goes before SDL shuts down.
-        auto app = std::make_unique<GameApplication>(renderer.get());
-        result = app->main(argc, argv);
-    }
-    renderer.reset();
-    DestroyGameWindow();
-    SDL_Quit();
-    return result;
+    return run_game(std::move(renderer), argc, argv);
 }
