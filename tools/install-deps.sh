@@ -4,7 +4,7 @@
 # already there.
 set -euo pipefail
 # xvfb, xauth and Mesa's drivers let one road of the tests run on OpenGL.
-packages=(cmake g++ make clang-format libsdl2-dev googletest libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri "$@")
+packages=(cmake g++ make pkg-config clang-format libsdl2-dev libpng-dev googletest libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -88,7 +88,8 @@ fi
 # The asset generator runs on this machine; its files go into the site.
 mkdir -p build-web/host
 if [ ! -x build-web/host/kworble_assetgen ] || [ -n "$(find tools/assetgen -newer build-web/host/kworble_assetgen)" ]; then
-  g++ -std=c++20 -O2 -o build-web/host/kworble_assetgen tools/assetgen/*.cpp
+  # shellcheck disable=SC2046 # pkg-config's flags are separate words
+  g++ -std=c++20 -O2 -o build-web/host/kworble_assetgen tools/assetgen/*.cpp $(pkg-config --cflags --libs sdl2 libpng)
 fi
 
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DKWORBLE_WERROR=OFF \

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -64,6 +65,25 @@ TEST(AssetFiles, TheTitleBlinksBetweenTwoDifferentPictures)
         differing += one[i] != two[i] ? 1 : 0;
     }
     EXPECT_GT(differing, 500u);
+}
+
+// The desktop's 64-pixel icon is the 32-pixel window icon doubled.
+TEST(AssetFiles, TheDesktopIconIsTheWindowIconDoubled)
+{
+    int width = 0;
+    const std::vector<Uint32> small = load_rgb("kworble_icon.bmp", width);
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    ASSERT_NE(png_image_begin_read_from_file(&png, "kworble.png"), 0) << png.message;
+    ASSERT_EQ(png.width, 64u);
+    ASSERT_EQ(png.height, 64u);
+    png.format = PNG_FORMAT_RGB;
+    std::vector<Uint8> big(PNG_IMAGE_SIZE(png));
+    ASSERT_NE(png_image_finish_read(&png, nullptr, big.data(), 0, nullptr), 0) << png.message;
+    for (size_t i = 0; i < 64 * 64; ++i) {
+        const Uint32 pixel = big[3 * i] << 16 | big[3 * i + 1] << 8 | big[3 * i + 2];
+        ASSERT_EQ(pixel, small[i / 64 / 2 * 32 + i % 64 / 2]) << "pixel " << i % 64 << "," << i / 64;
+    }
 }
 
 TEST(AssetFiles, TheCrunchIsLoud)

@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-// Little-endian byte building and whole-file writing shared by the BMP and
-// WAV writers.
+// Little-endian byte building and whole-file writing for the WAV writer.
 class ByteBuffer {
 public:
     void u8(std::uint8_t value) { bytes_.push_back(value); }

@@ -1,48 +1,20 @@
 #include "bmp_writer.h"
 
-#include <cstdint>
+#include <SDL.h>
 
-#include "binary_file.h"
+#include <memory>
+#include <stdexcept>
 
 void write_bmp(const std::string& path, const RgbImage& image)
 {
-    constexpr std::uint32_t kHeaderBytes = 14 + 40;
-    const std::uint32_t width = static_cast<std::uint32_t>(image.width());
-    const std::uint32_t height = static_cast<std::uint32_t>(image.height());
-    const std::uint32_t row_bytes = (width * 3 + 3) & ~3u;
-    const std::uint32_t pixel_bytes = row_bytes * height;
-
-    ByteBuffer out;
-    // BITMAPFILEHEADER
-    out.u8('B');
-    out.u8('M');
-    out.u32(kHeaderBytes + pixel_bytes);
-    out.u16(0);
-    out.u16(0);
-    out.u32(kHeaderBytes);
-    // BITMAPINFOHEADER (positive height: bottom-up rows)
-    out.u32(40);
-    out.u32(width);
-    out.u32(height);
-    out.u16(1);  // planes
-    out.u16(24); // bits per pixel
-    out.u32(0);  // BI_RGB
-    out.u32(pixel_bytes);
-    out.u32(2835); // 72 dpi
-    out.u32(2835);
-    out.u32(0);
-    out.u32(0);
-
-    for (int y = image.height() - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const Rgb c = image.get(x, y);
-            out.u8(c.b);
-            out.u8(c.g);
-            out.u8(c.r);
-        }
-        for (std::uint32_t pad = width * 3; pad < row_bytes; ++pad) {
-            out.u8(0);
-        }
+    std::vector<std::uint8_t> bytes = rgb_bytes(image);
+    // A 24-bit surface without alpha: SDL saves it as the plain 24-bit BMP the
+    // game's loader checks.
+    const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surface(
+        SDL_CreateRGBSurfaceWithFormatFrom(bytes.data(), image.width(), image.height(), 24, image.width() * 3,
+                                           SDL_PIXELFORMAT_RGB24),
+        SDL_FreeSurface);
+    if (surface == nullptr || SDL_SaveBMP(surface.get(), path.c_str()) != 0) {
+        throw std::runtime_error("cannot write " + path + ": " + SDL_GetError());
     }
-    write_file(path, out);
 }

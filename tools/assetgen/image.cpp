@@ -20,3 +20,16 @@ void RgbImage::fill_rect(int x, int y, int w, int h, Rgb colour)
         }
     }
 }
+
+std::vector<std::uint8_t> rgb_bytes(const RgbImage& image)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()) * 3);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const Rgb c = image.get(x, y);
+            bytes.insert(bytes.end(), {c.r, c.g, c.b});
+        }
+    }
+    return bytes;
+}

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-// A plain 24-bit RGB picture, top row first, that the BMP writer saves.
+// A plain 24-bit RGB picture, top row first, that the writers save.
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
     friend bool operator==(const Rgb&, const Rgb&) = default;
@@ -28,6 +28,10 @@ private:
     int height_;
     std::vector<Rgb> pixels_;
 };
+
+// The picture's bytes, three a pixel (red, green, blue), rows top first and
+// unpadded: what the BMP and PNG libraries take.
+std::vector<std::uint8_t> rgb_bytes(const RgbImage& image);
 
 // The colour the game's loader turns transparent.
 inline constexpr Rgb kKeyColour{238, 0, 252};
