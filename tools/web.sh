@@ -17,62 +17,43 @@ if [ "${1:-}" = serve ]; then
   exec /usr/bin/python3 -m http.server --bind 127.0.0.1 --directory build-web/site "$port"
 fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
 # emcc's optimiser needs Debian's node modules, and Debian's python.
 export NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 
 # The browser and its driver are for the test (tests/web).
-packages=(emscripten cmake make g++ dpkg-dev chromium chromium-driver python3-selenium python3-pil)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+tools/install-deps.sh emscripten dpkg-dev chromium chromium-driver python3-selenium python3-pil
 
-# The source package's lines, taken from the machine's own binary sources for
-# its release (same URIs and suites), so no host is named here.
-add_source_lines() {
-  local codename list=/etc/apt/sources.list.d/kworble-src.sources
-  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-  /usr/bin/python3 - "$codename" /etc/apt/sources.list.d/*.sources <<'EOF' | $sudo tee "$list" >/dev/null
-import sys
-codename, files = sys.argv[1], sys.argv[2:]
-for name in files:
-    if name.endswith("kworble-src.sources"):
-        continue
-    for stanza in open(name).read().split("\n\n"):
-        fields = {}
-        for line in stanza.splitlines():
-            if ":" in line and not line.startswith((" ", "#")):
-                key, value = line.split(":", 1)
-                fields[key.strip()] = value.strip()
-        suites = fields.get("Suites", "").split()
-        if "deb" not in fields.get("Types", "").split() or not any(s.startswith(codename) for s in suites):
-            continue
-        print("Types: deb-src")
-        for key in ("URIs", "Suites", "Components", "Signed-By"):
-            if key in fields:
-                print(f"{key}: {fields[key]}")
-        print()
-EOF
-  if [ -f /etc/apt/sources.list ]; then
-    grep -E "^deb .*\\b$codename" /etc/apt/sources.list | sed 's/^deb /deb-src /' | $sudo tee -a /etc/apt/sources.list.d/kworble-src.list >/dev/null || true
-  fi
-  $sudo apt-get update
+# apt with a source list, package lists and cache of its own in dir: the
+# machine's apt configuration is read, never written.
+private_apt() {
+  local dir=$1
+  shift
+  apt-get -o Dir::Etc::SourceList="$dir/sources.list" -o Dir::Etc::SourceParts="$dir/sources.list.d" \
+    -o Dir::State::Lists="$dir/lists" -o Dir::Cache="$dir/cache" -o APT::Sandbox::User="$(id -un)" "$@"
 }
 
-# SDL2 for the web, from the same source package the desktop build links.
-sdl_version=$(dpkg-query -W -f='${Version}' libsdl2-2.0-0 2>/dev/null || apt-cache policy libsdl2-dev | awk '/Candidate:/ {print $2}')
+# SDL2 for the web, from the source of the SDL2 the desktop build links: that
+# exact version is fetched, so it names the cache.
+sdl_version=$(dpkg-query -W -f='${source:Version}' libsdl2-2.0-0)
 sdl_prefix="$cache/sdl2-web-${sdl_version//[:~+]/_}"
 if [ ! -f "$sdl_prefix/lib/libSDL2.a" ]; then
   work=$(mktemp -d)
-  (cd "$work" && apt-get source --download-only libsdl2 >/dev/null 2>&1) || add_source_lines
-  (cd "$work" && apt-get source libsdl2)
-  src=$(find "$work" -maxdepth 1 -type d -name 'libsdl2-*' | head -n1)
+  trap 'rm -rf "$work"' EXIT
+  mkdir -p "$work/apt/sources.list.d" "$work/apt/lists/partial" "$work/apt/cache" "$work/src"
+  : >"$work/apt/sources.list"
+  # The source lines are taken from the machine's binary sources for its
+  # release (same URIs, suites and keys), so no host is named here.
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  shopt -s nullglob
+  binary_sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list)
+  shopt -u nullglob
+  if [ -f /etc/apt/sources.list ]; then
+    binary_sources+=(/etc/apt/sources.list)
+  fi
+  /usr/bin/python3 tools/deb-src-sources.py "$codename" "$work/apt/sources.list.d" "${binary_sources[@]}"
+  private_apt "$work/apt" update
+  (cd "$work/src" && private_apt "$work/apt" source "libsdl2=$sdl_version")
+  src=$(find "$work/src" -maxdepth 1 -type d -name 'libsdl2-*' | head -n1)
   # SDL's configure checks, answered up front for the versions they were taken with.
   checks=()
   if grep -qx "# emcc $(emcc -dumpversion)" web/sdl-checks.cmake && grep -qx "# SDL ${sdl_version%%[+-]*}" web/sdl-checks.cmake; then
@@ -82,7 +63,6 @@ if [ ! -f "$sdl_prefix/lib/libSDL2.a" ]; then
     -DSDL_STATIC=ON -DSDL_TEST=OFF -DCMAKE_INSTALL_PREFIX="$sdl_prefix"
   cmake --build "$work/build" -j"$jobs"
   cmake --install "$work/build"
-  rm -rf "$work"
 fi
 
 # The asset generator runs on this machine; its files go into the site.
