@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # tools/cpu-bench.sh [--runs N] [--screen WxH]
+# tools/cpu-bench.sh --pacing [SECONDS] [--screen WxH]
 # The game's CPU cost under Xvfb with SDL's default renderer (OpenGL through
 # Mesa's software rasteriser there), beside two reference programs measured in
 # the same run: a bare SDL loop and an emulator-style frame. Each program is
@@ -7,7 +8,10 @@
 # seconds (utime + stime, all threads) and VmRSS. Only the ratios mean much on
 # a shared machine. The Xvfb screen is 1920x1080 unless --screen says
 # otherwise; the game opens its default window for that desktop (1366x768
-# gives cells of 24, 1600x1200 cells of 40).
+# gives cells of 24, 1600x1200 cells of 40). At the end it prints the
+# figures of every run as README.md's tables have them. With --pacing it
+# runs bench/pacing_bench (default 30 s) on that screen instead and prints
+# README.md's sentence on frame pacing.
 #
 # Screens of the game: the title's credits scroll, the key page of the
 # instructions (a still screen) and a demo game. Each is proven by pixels of
@@ -338,13 +342,81 @@ print_table() {
     }' "$work/rows"
 }
 
+# README.md's tables from every run's rows in $work/all (run, label, CPU, RSS).
+print_readme() {
+  python3 - "$screen" "$work/all" <<'EOF'
+import collections, sys
+screen, rows = sys.argv[1], [line.rstrip("\n").split("\t") for line in open(sys.argv[2])]
+runs = collections.defaultdict(dict)
+for run, label, cpu, rss in rows:
+    runs[run][label] = (float(cpu), float(rss))
+def ratio(x):
+    return "%.2fx" % x if x < 2 else "%.1fx" % x
+def span(label, over):
+    values = sorted(r[label][0] / r[over][0] for r in runs.values())
+    low, high = ratio(values[0]), ratio(values[-1])
+    return low if low == high else "%s to %s" % (low, high)
+def mb(label):
+    return "%.0f MB" % max(r[label][1] for r in runs.values())
+bare, emu = "bare loop", "emulator frame"
+print("| Screen | CPU / bare loop | CPU / emulator frame | Goal | Resident |")
+print("|---|---|---|---|---|")
+for tag in sorted({l[len("kworble"):-len(" demo")] for l in runs["1"] if l.endswith(" demo")}):
+    for name, shown, goal, extra in (("title scroll", "title's credits scroll", "at most 2x the emulator frame", ""),
+                                     ("key page", "key page, fully shown (still)", "at most 2x the bare loop", ""),
+                                     ("demo", "a demo game", "at most 1x the emulator frame", " (goal 150 MB)")):
+        label = "kworble%s %s" % (tag, name)
+        shown += " (%s)" % tag.strip() if tag else ""
+        print("| %s | %s | %s | %s | %s%s |" % (shown, span(label, bare), span(label, emu), goal, mb(label), extra))
+print("| bare loop / emulator frame | 1x / %s | | | %s / %s |" % (span(emu, bare), mb(bare), mb(emu)))
+if "kworble demo" in runs["1"]:
+    goals = {"1920x1080": (32, "goal: no worse", "aim 1.0x", "goal 0.5x", "goal 140 MB"),
+             "1366x768": (24, "goal 0.5x", "goal 1.1x", "goal 0.5x", "goal 140 MB"),
+             "1600x1200": (40, "goal 0.6x", "goal 1.3x", "goal 0.5x", "goal 150 MB")}
+    cells, *goal = goals.get(screen, ("?", "", "", "", ""))
+    goal = [" (%s)" % g if g else "" for g in goal]
+    print()
+    print("| Desktop (default window) | demo CPU / emulator frame | title CPU / emulator frame "
+          "| still key page CPU / bare loop | demo resident |")
+    print("|---|---|---|---|---|")
+    print("| %s (cells of %s) | %s%s | %s%s | %s%s | %s%s |" % (
+        screen, cells, span("kworble demo", emu), goal[0], span("kworble title scroll", emu), goal[1],
+        span("kworble key page", bare), goal[2], mb("kworble demo"), goal[3]))
+EOF
+}
+
+# README.md's sentence on frame pacing, from pacing_bench's report.
+pacing() {
+  local seconds=$1 report
+  [ -x "$build/bench/pacing_bench" ] || die "no $build/bench/pacing_bench (build the benchmarks)"
+  start_xvfb
+  report=$(cd "$build" && SDL_AUDIODRIVER=dummy ./bench/pacing_bench "$seconds")
+  echo "$report" >&2
+  echo "For README.md:"
+  echo "$report" | awk -v s="$seconds" -v screen="$screen" -v load="$(cut -d' ' -f1 /proc/loadavg)" '
+    /median/ { median = $2 } /99th/ { p99 = $2 } /longest/ { longest = $2; over = $7 + 0 }
+    END {
+      printf "Frame pacing, `tools/cpu-bench.sh --pacing %s` (Xvfb %s, load average %s): the main\n", s, screen, load
+      printf "loop'"'"'s turns took %.1f ms at the median, %.1f ms at the 99th percentile (goal 20 ms)\n", median, p99
+      printf "and %.0f ms at the longest, %s over 50 ms after the first second (goal none).\n", longest, over ? over : "none"
+    }'
+}
+
 main() {
-  local runs=1
+  local runs=1 pacing_s=""
   while [ $# -gt 0 ]; do
     case "$1" in
     --runs)
       runs=${2:?--runs needs a number}
       shift 2
+      ;;
+    --pacing)
+      pacing_s=30
+      if [[ "${2:-}" =~ ^[0-9]+$ ]]; then
+        pacing_s=$2
+        shift
+      fi
+      shift
       ;;
     --screen)
       screen=${2:?--screen needs WxH}
@@ -352,11 +424,16 @@ main() {
       shift 2
       ;;
     *)
-      log "usage: tools/cpu-bench.sh [--runs N] [--screen WxH]"
+      log "usage: tools/cpu-bench.sh [--runs N | --pacing [SECONDS]] [--screen WxH]"
       exit 2
       ;;
     esac
   done
+  if [ -n "$pacing_s" ]; then
+    trap cleanup EXIT
+    pacing "$pacing_s"
+    return
+  fi
   [ -x "$game_a" ] || die "no game at $game_a (build it, or set KWORBLE_BIN)"
   if [ -n "$game_b" ]; then
     [ -x "$game_b" ] || die "no game at $game_b"
@@ -386,7 +463,10 @@ main() {
     echo "run $run: $(date '+%F %T'), screen $screen, load $(cut -d' ' -f1-3 /proc/loadavg)"
     print_table
     echo
+    sed "s/^/$run\t/" "$work/rows" >>"$work/all"
   done
+  echo "For README.md: tools/cpu-bench.sh --runs $runs --screen $screen, $(date -u '+%F %H:%M UTC'), $(nproc) cores:"
+  print_readme
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
