@@ -65,7 +65,7 @@ cleanup() {
 
 # What the scripts run, by command and the Debian package that has it:
 # installed when apt-get can (as root or through sudo), else named.
-tools_needed="Xvfb:xvfb xdotool:xdotool xdpyinfo:x11-utils xwininfo:x11-utils import:imagemagick python3:python3"
+tools_needed="Xvfb:xvfb xdotool:xdotool xdpyinfo:x11-utils xwininfo:x11-utils xprop:x11-utils import:imagemagick python3:python3"
 need_tools() {
   local pair missing=()
   for pair in $tools_needed "$@"; do
@@ -101,6 +101,13 @@ start_xvfb() {
   if command -v openbox >/dev/null; then
     openbox >"$work/openbox.log" 2>&1 &
     wm_pid=$!
+    # A window mapped while the manager takes over the screen may never be
+    # shown: SDL would wait for it for ever.
+    start=$(now)
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+      later "$start" 10 && die "openbox did not start on $DISPLAY"
+      sleep 0.1
+    done
   fi
 }
 
@@ -465,8 +472,10 @@ main() {
     echo
     sed "s/^/$run\t/" "$work/rows" >>"$work/all"
   done
-  echo "For README.md: tools/cpu-bench.sh --runs $runs --screen $screen, $(date -u '+%F %H:%M UTC'), $(nproc) cores:"
+  echo "For README.md:"
   print_readme
+  echo
+  echo "From \`tools/cpu-bench.sh --runs $runs --screen $screen\`, $(date -u '+%F %H:%M UTC'), $(nproc) cores, load average $(cut -d' ' -f1 /proc/loadavg)."
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
