@@ -1,4 +1,5 @@
 // The frame cache's decisions on plain data, and its rare present paths on a real renderer.
+#include "display/DrawBatches.h"
 #include "display/FramePlan.h"
 #include "support/TestSupport.h"
 
@@ -179,13 +180,86 @@ TEST(FramePlan, DirtyRectsHiddenDrawsPresentPathsAndBatches)
 
 namespace {
 SDL_malloc_func real_malloc = nullptr;
+SDL_realloc_func real_realloc = nullptr;
 size_t refused_size = 0;
+bool refuse_realloc = false;
 // Refuses what SDL asks for to hold a picture of the refused size.
 void* refusing_malloc(size_t size)
 {
     return size >= refused_size && size < refused_size + 256 ? nullptr : real_malloc(size);
 }
+// Refused, a renderer cannot grow its vertex buffer: a fresh one draws no fill or copy.
+void* refusing_realloc(void* memory, size_t size)
+{
+    return refuse_realloc ? nullptr : real_realloc(memory, size);
+}
+
+// An opaque white texture on the renderer.
+Texture white_texture(SDL_Renderer* renderer, int size)
+{
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, size, size, 32, SDL_PIXELFORMAT_ARGB8888));
+    SDL_FillRect(surface.get(), nullptr, 0xffffffff);
+    Texture texture(SDL_CreateTextureFromSurface(renderer, surface.get()));
+    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    return texture;
+}
 } // namespace
+
+TEST(FrameCache, WhatSDLRefusedIsDrawnByTheNextFrameACopyWithItsRecordedModsABatchOneByOne)
+{
+    HeadlessScreen screen(8, false);
+    MyGraphics_render cached(screen.renderer(), true);
+    cached.load(0, "Spectrum.bmp", 16, 10);
+    SDL_calloc_func calloc_fn = nullptr;
+    SDL_free_func free_fn = nullptr;
+    SDL_GetMemoryFunctions(&real_malloc, &calloc_fn, &real_realloc, &free_fn);
+    refused_size = static_cast<size_t>(screen.surface()->pitch) * screen.surface()->h; // no render target
+    SDL_SetMemoryFunctions(refusing_malloc, calloc_fn, refusing_realloc, free_fn);
+    testing::internal::CaptureStdout(); // that it gives up the render target
+    std::vector<int> red_pixels;
+    for (bool refused : {true, false}) {
+        refuse_realloc = refused;
+        cached.clear_screen(red);
+        cached.print(1, 1, BLACK, BRIGHT_WHITE, 'A');
+        cached.present();
+        refuse_realloc = false;
+        red_pixels.push_back(screen.count_in_cell(1, 1, red));
+    }
+    SDL_SetMemoryFunctions(real_malloc, calloc_fn, real_realloc, free_fn);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(red_pixels, std::vector<int>({64, 0})) << "SDL drew, or the cell was never redrawn";
+
+    // The same texture tinted two ways in one frame.
+    Texture texture = white_texture(screen.renderer(), 8);
+    SDL_Rect cells[] = {{8, 0, 8, 8}, {16, 0, 8, 8}};
+    cached.clear_screen(red);
+    SDL_SetTextureColorMod(texture.get(), 0, 205, 0);
+    cached.RenderCopy(texture.get(), nullptr, &cells[0]);
+    SDL_SetTextureColorMod(texture.get(), 0, 0, 205);
+    cached.RenderCopy(texture.get(), nullptr, &cells[1]);
+    cached.present();
+    EXPECT_EQ(screen.count_in_cell(0, 1, {0, 205, 0, 255}), 64) << "drawn with the mods of present time";
+
+    // A source outside its texture makes SDL refuse the whole batch.
+    SDL_SetTextureColorMod(texture.get(), 255, 255, 255);
+    const DrawCommand inside{DrawCommand::Kind::copy,
+                             texture.get(),
+                             texture.serial(),
+                             {0, 0, 8, 8},
+                             cells[0],
+                             white,
+                             SDL_BLENDMODE_BLEND,
+                             {}};
+    DrawCommand outside = inside;
+    outside.src.x = 8;
+    outside.dst = cells[1];
+    std::vector<std::uint8_t> undrawn(4, 0);
+    DrawBatches batches(screen.renderer());
+    screen.clear(red);
+    batches.draw({&inside, &outside}, tile_grid(32, 8, 8, {0, 0}), nullptr, undrawn);
+    EXPECT_EQ(screen.count_in_cell(0, 1, white), 64) << "the batch's other copy was lost";
+    EXPECT_EQ(marks(undrawn), "....");
+}
 
 TEST(FrameCache, WithoutAKeptFrameEveryFrameIsDrawnWholeAndThatIsSaidOnce)
 {
