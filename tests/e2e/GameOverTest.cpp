@@ -18,7 +18,8 @@ TEST(GameOverTest, ABeamThatEndsUnderGameOverFreesNothing)
         bool editor_first; // F2 during the beam, then x from the editor
     } const roads[] = {{false, true}, {false, false}, {true, false}, {true, true}};
     for (const Road& road : roads) {
-        SCOPED_TRACE(testing::Message() << (road.demo ? "demo" : "game") << (road.editor_first ? ", F2 then x" : ", x"));
+        SCOPED_TRACE(testing::Message() << (road.demo ? "demo" : "game")
+                                        << (road.editor_first ? ", F2 then x" : ", x"));
         TestApp game;
         GameApplication& app = game.app();
         // The fastest steps, so anything freed moves within a few frames.
