@@ -13,11 +13,11 @@ namespace {
 
 TEST(GameOverTest, ABeamThatEndsUnderGameOverFreesNothing)
 {
-    struct Road {
+    struct Ending {
         bool demo;
         bool editor_first; // F2 during the beam, then x from the editor
-    } const roads[] = {{false, true}, {false, false}, {true, false}, {true, true}};
-    for (const Road& road : roads) {
+    } const endings[] = {{false, true}, {false, false}, {true, false}, {true, true}};
+    for (const Ending& road : endings) {
         SCOPED_TRACE(testing::Message() << (road.demo ? "demo" : "game")
                                         << (road.editor_first ? ", F2 then x" : ", x"));
         TestApp game;
