@@ -90,7 +90,7 @@ void TestApp::compare_with_whole_frame()
     SDL_GetRendererOutputSize(renderer_.get(), &w, &h);
     std::vector<Uint32> on_screen;
     const bool screen_read = read_x_window(GetGameWindow(), w, h, on_screen);
-    const std::vector<Uint32> shown = read_window(w, h);
+    std::vector<Uint32> shown = read_window(w, h);
     // The whole redraw goes into a render target, never into the window,
     // whose back buffer may be the game's preserved frame.
     if (!reference_ || reference_w_ != w || reference_h_ != h) {
@@ -108,8 +108,10 @@ void TestApp::compare_with_whole_frame()
     app_->draw_frame(*whole_);
     SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_RGB888, whole.data(), w * 4);
     SDL_SetRenderTarget(renderer_.get(), nullptr);
-    for (Uint32& pixel : whole) {
-        pixel &= 0xffffff; // what a target holds past the colours
+    for (size_t i = 0; i < whole.size(); ++i) {
+        // What a surface or a target holds past the colours.
+        shown[i] &= 0xffffff;
+        whole[i] &= 0xffffff;
     }
     // A window system resizes in its own time: the screen may show the
     // first two frames at a new size late, though they were drawn right.
