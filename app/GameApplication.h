@@ -49,6 +49,8 @@ public:
     void draw_current_scene(MyGraphics& g);
     // Draws the whole frame on g and shows it.
     void render(MyGraphics_render& g);
+    // Draws the whole frame on g without showing it.
+    void draw_frame(MyGraphics_render& g);
     void do_background_draw(MyGraphics& g);
     void change_game_state(SpecialStates* next, bool copy_background);
     void copy_screen_as_background(bool add);

@@ -40,6 +40,11 @@ void GameApplication::end_game()
     monsters.end_game();
     player->hold();
     schedule_remove_controller(demo_controller.get());
+    // A beam still showing would release everything when it ends, and play
+    // would go on under the game-over message.
+    for (const auto& object : objects) {
+        schedule_object_delete(object.get());
+    }
     if (play_tested) {
         // A trial of the designer's grid: straight back to the editor, and
         // its score is no one's best.

@@ -81,6 +81,13 @@ void GameApplication::run_frame()
 
 void GameApplication::render(MyGraphics_render& g)
 {
+    draw_frame(g);
+    debug.timing_prerender();
+    g.present();
+}
+
+void GameApplication::draw_frame(MyGraphics_render& g)
+{
     SDL_Color colour = get_rgb_from_simple_colour(background_colour);
     g.clear_screen(colour);
     // A replay may switch the game-screen offset; put it back afterwards.
@@ -93,8 +100,6 @@ void GameApplication::render(MyGraphics_render& g)
     // Last, so nothing drawn past the game screen's edges shows in full screen; black
     // round it like a monitor's surround.
     g.blank_borders(get_rgb_from_simple_colour(BLACK));
-    debug.timing_prerender();
-    g.present();
 }
 
 void GameApplication::do_background_draw(MyGraphics& g)

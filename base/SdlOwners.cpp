@@ -5,16 +5,11 @@
 
 namespace {
 
-struct Serials {
-    std::uint64_t made;
-    std::uint64_t current;
-};
-
 // Live textures by address, main thread only. Never destroyed, so textures
 // held in static objects may still go after it would have.
-std::unordered_map<SDL_Texture*, Serials>& live_textures()
+std::unordered_map<SDL_Texture*, std::uint64_t>& live_textures()
 {
-    static auto* textures = new std::unordered_map<SDL_Texture*, Serials>;
+    static auto* textures = new std::unordered_map<SDL_Texture*, std::uint64_t>;
     return *textures;
 }
 
@@ -45,15 +40,7 @@ void Texture::reset(SDL_Texture* made)
     }
     texture = made;
     if (texture != nullptr) {
-        const std::uint64_t serial = next_serial();
-        live_textures()[texture] = Serials{serial, serial};
-    }
-}
-
-void Texture::written()
-{
-    if (texture != nullptr) {
-        live_textures()[texture].current = next_serial();
+        live_textures()[texture] = next_serial();
     }
 }
 
@@ -65,11 +52,5 @@ std::uint64_t Texture::serial() const
 std::uint64_t Texture::serial_of(SDL_Texture* texture)
 {
     const auto found = live_textures().find(texture);
-    return found != live_textures().end() ? found->second.current : 0;
-}
-
-std::uint64_t Texture::made_serial_of(SDL_Texture* texture)
-{
-    const auto found = live_textures().find(texture);
-    return found != live_textures().end() ? found->second.made : 0;
+    return found != live_textures().end() ? found->second : 0;
 }

@@ -52,10 +52,11 @@ private:
     SDL_AudioDeviceID id = 0;
 };
 
-// An owned texture with a serial number that changes whenever the texture is
-// made, re-made or written to: two draws of the same serial draw the same
-// pixels, so a frame cache may compare serials instead of pictures. Serials
-// are never reused, so a texture made where a freed one was is a new one.
+// An owned texture with a serial number given when it is made: two draws
+// of the same serial draw the same pixels, so a frame cache may compare
+// serials instead of pictures. Serials are never reused, so a texture made
+// where a freed one was is a new one. Textures are never written to after
+// they are made; one that is must be made again.
 class Texture {
 public:
     Texture() = default;
@@ -68,8 +69,6 @@ public:
 
     // Takes a newly made texture (or none) in place of the one held.
     void reset(SDL_Texture* made = nullptr);
-    // To be called after drawing into the texture or changing its pixels.
-    void written();
 
     SDL_Texture* get() const { return texture; }
     explicit operator bool() const { return texture != nullptr; }
@@ -78,9 +77,6 @@ public:
     // The serial of a live texture held by a Texture, or 0 for any other
     // pointer (which is never read, so it may be one already freed).
     static std::uint64_t serial_of(SDL_Texture* texture);
-    // The serial the texture had when it was made: it stays while the same
-    // texture is written to, and names it without holding it.
-    static std::uint64_t made_serial_of(SDL_Texture* texture);
 
 private:
     SDL_Texture* texture = nullptr;

@@ -200,7 +200,7 @@ private:
 class RenderCopy_dispatcher : public MyGraphics_dispatcher {
 public:
     RenderCopy_dispatcher(SDL_Texture* texture, const SDL_Rect* src, const SDL_Rect* dst)
-        : texture(texture), made(Texture::made_serial_of(texture)), src_is_null(src == nullptr),
+        : texture(texture), serial(Texture::serial_of(texture)), src_is_null(src == nullptr),
           src(src ? *src : SDL_Rect{}), dst_is_null(dst == nullptr), dst(dst ? *dst : SDL_Rect{})
     {
     }
@@ -208,7 +208,7 @@ public:
     {
         // A texture that has gone with the screen that made it is not drawn:
         // the pointer is only looked up, never followed, until it is known alive.
-        if (made != 0 && Texture::made_serial_of(texture) != made) {
+        if (serial != 0 && Texture::serial_of(texture) != serial) {
             return;
         }
         target.RenderCopy(texture, src_is_null ? nullptr : &src, dst_is_null ? nullptr : &dst);
@@ -216,7 +216,7 @@ public:
 
 private:
     SDL_Texture* texture; // not owned
-    std::uint64_t made;
+    std::uint64_t serial;
     bool src_is_null;
     SDL_Rect src;
     bool dst_is_null;

@@ -6,7 +6,7 @@
 
 namespace {
 
-// The window's own layout, so that blending into the kept frame rounds as
+// The window's own layout, so that blending into the render target rounds as
 // blending into the window does.
 Uint32 frame_format(SDL_Renderer* renderer)
 {
@@ -102,55 +102,42 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
     SDL_GetRenderDrawColor(renderer, &colour.r, &colour.g, &colour.b, &colour.a);
 
     const TileGrid grid = tile_grid(w, h, tile_size, tile_origin);
+    const bool missed = std::find(undrawn.begin(), undrawn.end(), std::uint8_t{1}) != undrawn.end();
     // Most frames repeat the last one exactly: then no tile can have changed.
-    if (grid == last_lists.grid &&
+    if (!missed && grid == last_lists.grid &&
         std::equal(commands.begin(), commands.end(), last_commands.begin(), last_commands.end(), same_pixels)) {
         commands.clear();
         return;
     }
     list_tiles(grid, commands, lists);
-    const std::vector<std::uint8_t> changed = changed_tiles(last_lists, last_commands, lists, commands);
-    FrameFacts facts;
-    facts.tiles = grid.count();
-    facts.changed = static_cast<int>(std::count(changed.begin(), changed.end(), std::uint8_t{1}));
-    std::vector<SDL_Rect> rects;
-    if (facts.changed > 0) {
-        facts.have_kept = keep_target(w, h);
-        facts.kept_current = kept_current;
-        facts.uneven_copy = std::any_of(commands.begin(), commands.end(),
-                                        [this](DrawCommand const& c) { return copy_lands_unevenly(c, batched); });
-        rects = redraw_rects(grid, changed);
-        facts.rects = static_cast<int>(rects.size());
-        hidden = hidden_commands(lists, commands);
-        facts.shades_pixels = batched;
-        facts.drawn = drawn_cost(commands, hidden, rects);
-        facts.window_copy = presenter.window_keeps_picture() ? 0 : quad_copy_cost + plain_copy_cost * w * h;
-    }
-    const FrameRoad road = frame_road(facts);
-    if (road == FrameRoad::whole_into_kept || road == FrameRoad::changed_into_kept) {
-        // Without a texture of its own the window is the kept frame.
-        if (target && SDL_SetRenderTarget(renderer, target.get()) != 0) {
-            give_up("could not draw into the kept frame");
-        } else {
-            if (road == FrameRoad::whole_into_kept) {
-                draw_commands(grid, nullptr);
-            } else {
-                for (SDL_Rect const& r : rects) {
-                    draw_commands(grid, &r);
-                }
-            }
-            if (target) {
-                SDL_SetRenderTarget(renderer, nullptr);
-                SDL_RenderCopy(renderer, target.get(), nullptr, nullptr);
-            }
-            kept_current = true;
-            presenter.show(road == FrameRoad::changed_into_kept ? &rects : nullptr);
+    damaged_tiles(last_lists, last_commands, lists, commands, damaged);
+    if (missed && grid == last_lists.grid) {
+        for (size_t t = 0; t < damaged.size(); ++t) {
+            damaged[t] |= undrawn[t];
         }
     }
-    if (road == FrameRoad::whole_to_window || (road != FrameRoad::unchanged && gave_up)) {
-        draw_commands(grid, nullptr);
-        kept_current = presenter.window_keeps_picture();
-        presenter.show(nullptr);
+    undrawn.assign(damaged.size(), 0);
+    FrameDamage damage;
+    damage.tiles = grid.count();
+    damage.damaged = static_cast<int>(std::count(damaged.begin(), damaged.end(), std::uint8_t{1}));
+    rects.clear();
+    if (damage.damaged > 0) {
+        damage.preserved_exists = ensure_preserved(w, h);
+        damage.preserved_current = preserved_current;
+        damage.uneven_copy = std::any_of(commands.begin(), commands.end(),
+                                         [this](DrawCommand const& c) { return copy_lands_unevenly(c, batched); });
+        dirty_rects(grid, damaged, rects);
+        damage.rects = static_cast<int>(rects.size());
+        hidden_commands(lists, commands, hidden);
+        damage.shades_pixels = batched;
+        damage.cost = draw_cost(commands, hidden, rects);
+        damage.target_copy = presenter.preserves_back_buffer() ? 0 : quad_copy_cost + plain_copy_cost * w * h;
+    }
+    const PresentPath path = present_path(damage);
+    if (path != PresentPath::skip && !draw_path(path, grid)) {
+        // Nothing of this frame can be trusted to be on the screen.
+        std::fill(undrawn.begin(), undrawn.end(), std::uint8_t{1});
+        preserved_current = false;
     }
     last_commands.swap(commands);
     commands.clear();
@@ -161,35 +148,71 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
     SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
 }
 
-bool FrameCache::keep_target(int w, int h)
+bool FrameCache::draw_path(PresentPath path, TileGrid const& grid)
 {
-    if (gave_up) {
+    if (path == PresentPath::full_to_preserved || path == PresentPath::damage_to_preserved) {
+        // Without a render target of its own the window is the preserved frame.
+        if (render_target && SDL_SetRenderTarget(renderer, render_target.get()) != 0) {
+            give_up("could not draw into the render target");
+        } else {
+            if (path == PresentPath::full_to_preserved) {
+                draw_commands(grid, nullptr);
+            } else {
+                for (SDL_Rect const& r : rects) {
+                    draw_commands(grid, &r);
+                }
+            }
+            preserved_current = true;
+            if (render_target) {
+                if (SDL_SetRenderTarget(renderer, nullptr) != 0) {
+                    // Still drawing into the target: copying it onto itself shows nothing.
+                    return false;
+                }
+                if (SDL_RenderCopy(renderer, render_target.get(), nullptr, nullptr) != 0) {
+                    return false;
+                }
+            }
+            presenter.show(path == PresentPath::damage_to_preserved ? &rects : nullptr);
+            return true;
+        }
+    }
+    draw_commands(grid, nullptr);
+    preserved_current = presenter.preserves_back_buffer();
+    presenter.show(nullptr);
+    return true;
+}
+
+bool FrameCache::ensure_preserved(int w, int h)
+{
+    if (full_frames_only) {
         return false;
     }
-    // On the web a target texture would also cost every changed frame a
+    // On the web a render target would also cost every changed frame a
     // synchronous round trip to the browser's GPU process.
-    if (presenter.window_keeps_picture()) {
+    if (presenter.preserves_back_buffer()) {
         if (w != width || h != height) {
             presenter.resized();
-            kept_current = false;
+            preserved_current = false;
             width = w;
             height = h;
         }
+        if (presenter.preserves_back_buffer()) {
+            return true;
+        }
+    }
+    if (render_target && w == width && h == height) {
         return true;
     }
-    if (target && w == width && h == height) {
-        return true;
-    }
-    target.reset();
-    kept_current = false;
+    render_target.reset();
+    preserved_current = false;
     width = w;
     height = h;
-    target.reset(SDL_CreateTexture(renderer, frame_format(renderer), SDL_TEXTUREACCESS_TARGET, w, h));
-    if (!target) {
-        give_up("could not make the kept frame");
+    render_target.reset(SDL_CreateTexture(renderer, frame_format(renderer), SDL_TEXTUREACCESS_TARGET, w, h));
+    if (!render_target) {
+        give_up("could not make the render target");
         return false;
     }
-    SDL_SetTextureBlendMode(target.get(), SDL_BLENDMODE_NONE);
+    SDL_SetTextureBlendMode(render_target.get(), SDL_BLENDMODE_NONE);
     return true;
 }
 
@@ -197,9 +220,9 @@ void FrameCache::give_up(const char* what)
 {
     printf("Drawing every frame whole from now on: %s: %s\n", what, SDL_GetError());
     fflush(stdout);
-    target.reset();
-    kept_current = false;
-    gave_up = true;
+    render_target.reset();
+    preserved_current = false;
+    full_frames_only = true;
 }
 
 void FrameCache::draw_commands(TileGrid const& grid, SDL_Rect const* clip)
@@ -212,10 +235,10 @@ void FrameCache::draw_commands(TileGrid const& grid, SDL_Rect const* clip)
         }
     }
     if (batched) {
-        batches.draw(selected, grid, clip);
+        batches.draw(selected, grid, clip, undrawn);
     } else {
         for (DrawCommand const* c : selected) {
-            DrawBatches::draw_one(renderer, *c, clip);
+            DrawBatches::draw_or_mark(renderer, *c, grid, clip, undrawn);
         }
     }
     SDL_RenderSetClipRect(renderer, nullptr);

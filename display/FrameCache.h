@@ -9,14 +9,14 @@
 
 #include <vector>
 
-// Keeps the last frame in a texture of the window's size and, each frame,
-// redraws only the tiles whose drawing is not exactly the frame before's:
-// a frame's fills and copies are collected with all that decides their
-// pixels, compared tile by tile with the last frame's, and replayed clipped
-// to the tiles that changed. A frame that changes nothing is not presented.
-// Where the window keeps its own picture (Presenter) the window is the kept
-// frame. When the kept frame cannot be made or drawn into, every frame is
-// drawn whole from then on.
+// Redraws only the damage: a frame's fills and copies are collected with
+// all that decides their pixels, compared tile by tile with the last
+// frame's, and replayed clipped to the dirty rectangles onto the preserved
+// frame, a render target of the window's size or, where the window keeps
+// its back buffer (Presenter), the window itself. A frame that changes
+// nothing is not presented. What SDL refused to draw counts as damage in
+// the next frame. When no render target can be made or drawn into, every
+// frame is drawn whole from then on.
 class FrameCache : public Frame {
 public:
     explicit FrameCache(SDL_Renderer* renderer);
@@ -29,25 +29,31 @@ public:
 
 private:
     SDL_Rect renderer_clip() const;
-    bool keep_target(int width, int height);
+    bool ensure_preserved(int width, int height);
     void give_up(const char* what);
-    // Draws the commands that reach into clip (all of them without one).
+    // Draws the commands that affect clip (all of them without one).
     void draw_commands(TileGrid const& grid, SDL_Rect const* clip);
+    // Draws the path's commands; false when the frame did not reach the window.
+    bool draw_path(PresentPath path, TileGrid const& grid);
 
     SDL_Renderer* renderer;
     // The software renderer pays little per call but draws geometry its own way.
     bool batched;
     DrawBatches batches;
     Presenter presenter;
-    Texture target;
+    Texture render_target;
     int width = 0;
     int height = 0;
-    bool kept_current = false;
-    bool gave_up = false;
+    bool preserved_current = false;
+    bool full_frames_only = false;
     std::vector<DrawCommand> commands;
     std::vector<DrawCommand> last_commands;
     TileLists lists;
     TileLists last_lists;
+    // Buffers every frame reuses.
+    std::vector<std::uint8_t> damaged;
+    std::vector<std::uint8_t> undrawn; // tiles SDL refused last frame, on last_lists' grid
+    std::vector<SDL_Rect> rects;
     std::vector<std::uint8_t> hidden;
     std::vector<DrawCommand const*> selected;
 };

@@ -31,8 +31,9 @@ bool tile_span(TileGrid const& grid, SDL_Rect const& area, int& c0, int& c1, int
     return true;
 }
 
-// What of the window a command can change.
-SDL_Rect reach(DrawCommand const& c)
+} // namespace
+
+SDL_Rect affected_area(DrawCommand const& c)
 {
     if (c.clip.w == 0) {
         return c.dst;
@@ -41,15 +42,12 @@ SDL_Rect reach(DrawCommand const& c)
     return SDL_IntersectRect(&c.dst, &c.clip, &both) ? both : SDL_Rect{};
 }
 
-// A fill batched as part of the quad of the fill before it.
-bool carries_on_row(DrawCommand const& a, DrawCommand const& b)
+bool extends_row(DrawCommand const& a, DrawCommand const& b)
 {
     return a.kind == DrawCommand::Kind::fill && b.kind == a.kind && a.clip.w == 0 && b.clip.w == 0 &&
            a.blend == b.blend && a.dst.x + a.dst.w == b.dst.x && a.dst.y == b.dst.y && a.dst.h == b.dst.h &&
            a.colour.r == b.colour.r && a.colour.g == b.colour.g && a.colour.b == b.colour.b && a.colour.a == b.colour.a;
 }
-
-} // namespace
 
 bool same_pixels(DrawCommand const& a, DrawCommand const& b)
 {
@@ -77,6 +75,17 @@ TileGrid tile_grid(int width, int height, int tile_size, SDL_Point origin)
     return TileGrid{tile_size, origin, std::max(columns, 0), std::max(rows, 0)};
 }
 
+void mark_tiles(TileGrid const& grid, SDL_Rect const& area, std::vector<std::uint8_t>& tiles)
+{
+    int c0 = 0, c1 = -1, r0 = 0, r1 = -1;
+    tile_span(grid, area, c0, c1, r0, r1);
+    for (int row = r0; row <= r1; ++row) {
+        for (int column = c0; column <= c1; ++column) {
+            tiles[static_cast<size_t>(row) * grid.columns + column] = 1;
+        }
+    }
+}
+
 void list_tiles(TileGrid const& grid, std::vector<DrawCommand> const& commands, TileLists& out)
 {
     out.grid = grid;
@@ -87,7 +96,7 @@ void list_tiles(TileGrid const& grid, std::vector<DrawCommand> const& commands, 
     for (int pass = 0; pass < 2; ++pass) {
         for (size_t i = 0; i < commands.size(); ++i) {
             int c0 = 0, c1 = 0, r0 = 0, r1 = 0;
-            if (!tile_span(grid, reach(commands[i]), c0, c1, r0, r1)) {
+            if (!tile_span(grid, affected_area(commands[i]), c0, c1, r0, r1)) {
                 continue;
             }
             for (int row = r0; row <= r1; ++row) {
@@ -116,13 +125,13 @@ void list_tiles(TileGrid const& grid, std::vector<DrawCommand> const& commands, 
     }
 }
 
-std::vector<std::uint8_t> changed_tiles(TileLists const& last, std::vector<DrawCommand> const& last_commands,
-                                        TileLists const& now, std::vector<DrawCommand> const& commands)
+void damaged_tiles(TileLists const& last, std::vector<DrawCommand> const& last_commands, TileLists const& now,
+                   std::vector<DrawCommand> const& commands, std::vector<std::uint8_t>& damaged)
 {
     const auto tiles = static_cast<size_t>(std::max(now.grid.count(), 0));
-    std::vector<std::uint8_t> changed(tiles, 1);
+    damaged.assign(tiles, 1);
     if (!(last.grid == now.grid) || last.first.size() != tiles + 1) {
-        return changed;
+        return;
     }
     for (size_t t = 0; t < tiles; ++t) {
         const int begin = now.first[t];
@@ -136,15 +145,14 @@ std::vector<std::uint8_t> changed_tiles(TileLists const& last, std::vector<DrawC
             same = same_pixels(commands[static_cast<size_t>(now.items[static_cast<size_t>(begin + k)])],
                                last_commands[static_cast<size_t>(last.items[static_cast<size_t>(last_begin + k)])]);
         }
-        changed[t] = same ? 0 : 1;
+        damaged[t] = same ? 0 : 1;
     }
-    return changed;
 }
 
-std::vector<SDL_Rect> redraw_rects(TileGrid const& grid, std::vector<std::uint8_t> const& changed)
+void dirty_rects(TileGrid const& grid, std::vector<std::uint8_t> const& damaged, std::vector<SDL_Rect>& rects)
 {
-    std::vector<SDL_Rect> rects;
-    const auto at = [&](int row, int column) { return changed[static_cast<size_t>(row) * grid.columns + column]; };
+    rects.clear();
+    const auto at = [&](int row, int column) { return damaged[static_cast<size_t>(row) * grid.columns + column]; };
     for (int row = 0; row < grid.rows; ++row) {
         for (int column = 0; column < grid.columns;) {
             if (at(row, column) == 0) {
@@ -168,7 +176,6 @@ std::vector<SDL_Rect> redraw_rects(TileGrid const& grid, std::vector<std::uint8_
             column = end;
         }
     }
-    return rects;
 }
 
 bool copy_lands_unevenly(DrawCommand const& c, bool draws_triangles)
@@ -182,25 +189,26 @@ bool copy_lands_unevenly(DrawCommand const& c, bool draws_triangles)
     return c.dst.w != c.src.w || c.dst.h != c.src.h;
 }
 
-std::vector<std::uint8_t> hidden_commands(TileLists const& lists, std::vector<DrawCommand> const& commands)
+void hidden_commands(TileLists const& lists, std::vector<DrawCommand> const& commands,
+                     std::vector<std::uint8_t>& hidden)
 {
-    std::vector<std::uint8_t> hidden(commands.size(), 0);
+    hidden.assign(commands.size(), 0);
     const auto last_clear = std::find_if(commands.rbegin(), commands.rend(), [](DrawCommand const& c) {
         return c.kind == DrawCommand::Kind::clear && c.clip.w == 0;
     });
     if (last_clear == commands.rend()) {
-        return hidden;
+        return;
     }
-    const auto ground = static_cast<size_t>(commands.rend() - last_clear - 1);
-    std::fill(hidden.begin(), hidden.begin() + static_cast<std::ptrdiff_t>(ground), std::uint8_t{1});
-    const SDL_Color bg = commands[ground].colour;
-    for (size_t i = ground + 1; i < commands.size(); ++i) {
+    const auto clear = static_cast<size_t>(commands.rend() - last_clear - 1);
+    std::fill(hidden.begin(), hidden.begin() + static_cast<std::ptrdiff_t>(clear), std::uint8_t{1});
+    const SDL_Color bg = commands[clear].colour;
+    for (size_t i = clear + 1; i < commands.size(); ++i) {
         DrawCommand const& c = commands[i];
         if (c.kind != DrawCommand::Kind::fill || c.colour.r != bg.r || c.colour.g != bg.g || c.colour.b != bg.b ||
             c.colour.a != 255 || (c.blend != SDL_BLENDMODE_NONE && c.blend != SDL_BLENDMODE_BLEND)) {
             continue;
         }
-        const SDL_Rect area = reach(c);
+        const SDL_Rect area = affected_area(c);
         int c0 = 0, c1 = -1, r0 = 0, r1 = -1;
         tile_span(lists.grid, area, c0, c1, r0, r1);
         bool covered = false;
@@ -209,20 +217,19 @@ std::vector<std::uint8_t> hidden_commands(TileLists const& lists, std::vector<Dr
                 const size_t tile = static_cast<size_t>(row) * lists.grid.columns + column;
                 for (int k = lists.first[tile]; k < lists.first[tile + 1] && !covered; ++k) {
                     const auto j = static_cast<size_t>(lists.items[static_cast<size_t>(k)]);
-                    const SDL_Rect under = reach(commands[j]);
-                    covered = j > ground && j < i && hidden[j] == 0 && SDL_HasIntersection(&under, &area);
+                    const SDL_Rect under = affected_area(commands[j]);
+                    covered = j > clear && j < i && hidden[j] == 0 && SDL_HasIntersection(&under, &area);
                 }
             }
         }
         hidden[i] = covered ? 0 : 1;
     }
-    return hidden;
 }
 
-DrawnCost drawn_cost(std::vector<DrawCommand> const& commands, std::vector<std::uint8_t> const& hidden,
-                     std::vector<SDL_Rect> const& rects)
+DrawCost draw_cost(std::vector<DrawCommand> const& commands, std::vector<std::uint8_t> const& hidden,
+                   std::vector<SDL_Rect> const& rects)
 {
-    DrawnCost cost;
+    DrawCost cost;
     DrawCommand const* last_fill = nullptr;
     for (size_t i = 0; i < commands.size(); ++i) {
         DrawCommand const& c = commands[i];
@@ -232,60 +239,62 @@ DrawnCost drawn_cost(std::vector<DrawCommand> const& commands, std::vector<std::
         const bool copy = c.kind == DrawCommand::Kind::copy;
         const bool plain = c.kind == DrawCommand::Kind::clear || c.blend == SDL_BLENDMODE_NONE;
         const long long per_pixel = copy ? plain_copy_cost : (plain ? plain_fill_cost : 5); // 5: a blended fill
-        // Each quad costs its set-up; a fill that carries on the last one
-        // along its row is drawn as part of it.
-        const bool carries_on = !copy && last_fill != nullptr && carries_on_row(*last_fill, c);
-        const long long per_quad = carries_on ? 0 : (copy ? quad_copy_cost : quad_fill_cost);
+        // Each quad costs its set-up; a fill that extends the last one along
+        // its row is drawn as part of it.
+        const bool extends = !copy && last_fill != nullptr && extends_row(*last_fill, c);
+        const long long per_quad = extends ? 0 : (copy ? quad_copy_cost : quad_fill_cost);
         last_fill = copy ? last_fill : &c;
-        const SDL_Rect r = reach(c);
+        const SDL_Rect r = affected_area(c);
         if (c.kind != DrawCommand::Kind::clear) {
-            cost.whole += per_quad + per_pixel * r.w * r.h;
+            cost.full += per_quad + per_pixel * r.w * r.h;
         }
         for (SDL_Rect const& clip : rects) {
             SDL_Rect part{};
             if (SDL_IntersectRect(&r, &clip, &part)) {
-                cost.within += per_quad + per_pixel * part.w * part.h;
+                cost.damage += per_quad + per_pixel * part.w * part.h;
             }
         }
     }
     return cost;
 }
 
-FrameRoad frame_road(FrameFacts const& f)
+PresentPath present_path(FrameDamage const& f)
 {
-    if (f.tiles <= 0 || f.changed == 0) {
-        return FrameRoad::unchanged;
+    if (f.tiles <= 0 || f.damaged == 0) {
+        return PresentPath::skip;
     }
-    if (!f.have_kept || f.uneven_copy) {
-        return FrameRoad::whole_to_window;
+    if (!f.preserved_exists || f.uneven_copy) {
+        return PresentPath::full_to_window;
     }
     if (f.shades_pixels) {
-        // The kept road pays a copy of the whole window on top of the changed
-        // part; each of many rectangles walks the whole frame's drawing.
-        if (f.drawn.whole <= f.drawn.within + f.window_copy || f.rects > 32) {
-            return FrameRoad::whole_to_window;
+        // Drawing into a render target pays its copy to the window on top of
+        // the damage; each of many rectangles walks the whole frame's drawing.
+        if (f.cost.full <= f.cost.damage + f.target_copy || f.rects > 32) {
+            return PresentPath::full_to_window;
         }
-        return f.kept_current ? FrameRoad::changed_into_kept : FrameRoad::whole_into_kept;
+        return f.preserved_current ? PresentPath::damage_to_preserved : PresentPath::full_to_preserved;
     }
-    // Most of the picture changing, drawing it straight to the window costs
-    // less than drawing it into the kept frame and copying that.
-    if (f.changed * 2 > f.tiles) {
-        return FrameRoad::whole_to_window;
+    // Most of the picture damaged, drawing it straight to the window costs
+    // less than drawing it into the render target and copying that.
+    if (f.damaged * 2 > f.tiles) {
+        return PresentPath::full_to_window;
     }
     // Each rectangle walks the whole frame's drawing: past a few dozen, one
     // pass over all of it costs less.
-    if (!f.kept_current || f.rects > 32) {
-        return FrameRoad::whole_into_kept;
+    if (!f.preserved_current || f.rects > 32) {
+        return PresentPath::full_to_preserved;
     }
-    return FrameRoad::changed_into_kept;
+    return PresentPath::damage_to_preserved;
 }
 
-std::vector<int> plan_batches(TileGrid const& grid, std::vector<BatchDraw> const& draws)
+void plan_batches(TileGrid const& grid, std::vector<BatchDraw> const& draws, BatchPlan& plan)
 {
-    std::vector<int> batch_of(draws.size(), -1);
-    std::vector<int> tile_batch(static_cast<size_t>(std::max(grid.count(), 0)), -1);
-    // The first draw of each batch stands for the batch's kind and key.
-    std::vector<size_t> batch_first;
+    std::vector<int>& batch_of = plan.batch_of;
+    std::vector<int>& tile_batch = plan.tile_batch;
+    std::vector<size_t>& batch_first = plan.first_draw;
+    batch_of.assign(draws.size(), -1);
+    tile_batch.assign(static_cast<size_t>(std::max(grid.count(), 0)), -1);
+    batch_first.clear();
     for (size_t i = 0; i < draws.size(); ++i) {
         BatchDraw const& d = draws[i];
         int c0 = 0, c1 = -1, r0 = 0, r1 = -1;
@@ -317,5 +326,4 @@ std::vector<int> plan_batches(TileGrid const& grid, std::vector<BatchDraw> const
             }
         }
     }
-    return batch_of;
 }

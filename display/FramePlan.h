@@ -5,8 +5,10 @@
 #include <vector>
 
 // The decisions of the frame cache as functions of plain data, so they can
-// be read and tested without a renderer: which tiles changed, which
-// rectangles to redraw, which draws share a batch, which road a frame takes.
+// be read and tested without a renderer: which tiles are damaged, which
+// dirty rectangles to redraw, which draws share a batch, which present path
+// a frame takes. Each fills a vector the caller keeps, so a running game's
+// frames allocate nothing once the vectors have grown.
 
 // One fill or copy, with everything that decides the pixels it draws.
 struct DrawCommand {
@@ -25,6 +27,9 @@ struct DrawCommand {
 // serial is never the same as anything.
 bool same_pixels(DrawCommand const& a, DrawCommand const& b);
 
+// The pixels of the window a command can change: its destination within its clip.
+SDL_Rect affected_area(DrawCommand const& command);
+
 // Square tiles over the window, from origin (at or left of and above 0, 0).
 struct TileGrid {
     int size = 0;
@@ -38,7 +43,10 @@ struct TileGrid {
 // The tiles covering a window w by h; none when it has no area.
 TileGrid tile_grid(int width, int height, int tile_size, SDL_Point origin);
 
-// The commands that reach each tile, in drawing order.
+// Sets 1 for each tile that area touches.
+void mark_tiles(TileGrid const& grid, SDL_Rect const& area, std::vector<std::uint8_t>& tiles);
+
+// The commands that affect each tile, in drawing order.
 struct TileLists {
     TileGrid grid;
     std::vector<int> first; // tile t's commands are items[first[t]] to items[first[t + 1]]
@@ -46,63 +54,72 @@ struct TileLists {
 };
 void list_tiles(TileGrid const& grid, std::vector<DrawCommand> const& commands, TileLists& out);
 
-// 1 for every tile whose commands are not exactly last frame's; every tile
-// when the grids differ.
-std::vector<std::uint8_t> changed_tiles(TileLists const& last, std::vector<DrawCommand> const& last_commands,
-                                        TileLists const& now, std::vector<DrawCommand> const& commands);
+// The damage: 1 for every tile whose commands are not exactly last frame's;
+// every tile when the grids differ.
+void damaged_tiles(TileLists const& last, std::vector<DrawCommand> const& last_commands, TileLists const& now,
+                   std::vector<DrawCommand> const& commands, std::vector<std::uint8_t>& damaged);
 
-// The changed tiles as rectangles: runs along each row, joined with the run
-// below when it spans the same columns.
-std::vector<SDL_Rect> redraw_rects(TileGrid const& grid, std::vector<std::uint8_t> const& changed);
+// The damaged tiles as dirty rectangles: runs along each row, joined with
+// the run below when it spans the same columns.
+void dirty_rects(TileGrid const& grid, std::vector<std::uint8_t> const& damaged, std::vector<SDL_Rect>& rects);
 
 // Whether the renderer may draw the copy a pixel differently when clipped or
-// drawn into the kept frame: any scaled copy on a renderer that samples
+// drawn into a render target: any scaled copy on a renderer that samples
 // per pixel, a copy scaled by other than a whole number on one that draws
 // triangles.
 bool copy_lands_unevenly(DrawCommand const& command, bool draws_triangles);
 
 // 1 for each command that cannot change the picture: all before the last
-// clear, and opaque fills of that clear's colour on ground only it has drawn.
-std::vector<std::uint8_t> hidden_commands(TileLists const& lists, std::vector<DrawCommand> const& commands);
+// clear, and opaque fills of that clear's colour over pixels only the clear
+// has drawn.
+void hidden_commands(TileLists const& lists, std::vector<DrawCommand> const& commands,
+                     std::vector<std::uint8_t>& hidden);
+
+// A fill that continues the one before along a row (same colour and blend,
+// adjacent, the same height): a batch draws both as one quad.
+bool extends_row(DrawCommand const& before, DrawCommand const& next);
 
 // What the commands not hidden cost a renderer that shades every pixel, in
 // about half nanoseconds as Mesa's software rasteriser takes them: each
 // quad's set-up and each pixel, over the window (a clear only writes
-// memory) and within the rectangles (where a clear is drawn as a fill).
+// memory) and within the dirty rectangles (where a clear is drawn as a fill).
 constexpr long long plain_fill_cost = 3;
 constexpr long long plain_copy_cost = 8;
 constexpr long long quad_fill_cost = 3400;
 constexpr long long quad_copy_cost = 7000;
-struct DrawnCost {
-    long long whole = 0;
-    long long within = 0;
+struct DrawCost {
+    long long full = 0;
+    long long damage = 0;
 };
-DrawnCost drawn_cost(std::vector<DrawCommand> const& commands, std::vector<std::uint8_t> const& hidden,
-                     std::vector<SDL_Rect> const& rects);
+DrawCost draw_cost(std::vector<DrawCommand> const& commands, std::vector<std::uint8_t> const& hidden,
+                   std::vector<SDL_Rect> const& rects);
 
-enum class FrameRoad {
-    unchanged,         // nothing drawn, nothing presented
-    whole_to_window,   // every command straight to the window
-    whole_into_kept,   // every command into the kept frame, which is then shown
-    changed_into_kept, // the changed rectangles into the kept frame
+// The preserved frame is the picture the next frame's damage is drawn onto:
+// a render target texture, or the window's back buffer where it survives a
+// present.
+enum class PresentPath {
+    skip,               // nothing drawn, nothing presented
+    full_to_window,     // every command straight to the window
+    full_to_preserved,  // every command into the preserved frame, which is then shown
+    damage_to_preserved // the dirty rectangles into the preserved frame
 };
-struct FrameFacts {
+struct FrameDamage {
     int tiles = 0;
-    int changed = 0;
+    int damaged = 0;
     int rects = 0;
-    bool have_kept = false;    // a kept frame exists and can be drawn into
-    bool kept_current = false; // it holds the last frame
-    bool uneven_copy = false;  // a copy of this frame may land unevenly
-    // A renderer that shades every pixel it draws, the kept frame's copy to
-    // the window too, takes the road that costs it less.
+    bool preserved_exists = false;  // a preserved frame exists and can be drawn into
+    bool preserved_current = false; // it holds the last frame
+    bool uneven_copy = false;       // a copy of this frame may land unevenly
+    // A renderer that shades every pixel it draws, the render target's copy
+    // to the window too, takes the path that costs it less.
     bool shades_pixels = false;
-    DrawnCost drawn;
-    long long window_copy = 0; // the kept frame's copy to the window
+    DrawCost cost;
+    long long target_copy = 0; // the render target's copy to the window
 };
-FrameRoad frame_road(FrameFacts const& facts);
+PresentPath present_path(FrameDamage const& damage);
 
 // One draw as batching sees it: geometry may join an earlier batch of the
-// same texture and blend mode; a clear and a single copy stand alone.
+// same texture and blend mode; a clear and a single copy are drawn alone.
 struct BatchDraw {
     enum class Kind : std::uint8_t { geometry, clear, single };
     Kind kind = Kind::geometry;
@@ -111,8 +128,13 @@ struct BatchDraw {
     SDL_Rect area{};
 };
 
-// The batch of each draw, batches numbered in drawing order. A draw joins
-// the latest batch of its kind when nothing drawn after that batch touches
-// a tile of its area, so drawing batch by batch gives the same picture as
-// drawing one at a time.
-std::vector<int> plan_batches(TileGrid const& grid, std::vector<BatchDraw> const& draws);
+// The batch of each draw, batches numbered in drawing order (batch_of). A
+// draw joins the latest batch of its kind when nothing drawn after that
+// batch touches a tile of its area, so drawing batch by batch gives the same
+// picture as drawing one at a time.
+struct BatchPlan {
+    std::vector<int> batch_of;
+    std::vector<std::size_t> first_draw; // each batch's first draw, which stands for its kind and key
+    std::vector<int> tile_batch;         // the latest batch to touch each tile
+};
+void plan_batches(TileGrid const& grid, std::vector<BatchDraw> const& draws, BatchPlan& plan);

@@ -5,19 +5,20 @@
 
 // How a finished frame reaches the screen. Usually SDL_RenderPresent, after
 // which the window's back buffer holds nothing to build on, so a frame that
-// changed a little is drawn into a kept texture and copied whole to the
-// window. Two windows keep their picture themselves, and there a frame need
-// only draw what changed:
-// - a web page's canvas, made with preserveDrawingBuffer;
-// - an X window drawn by Mesa's software rasteriser, whose back buffer is
-//   never swapped but copied to the screen a rectangle at a time
-//   (GLX_MESA_copy_sub_buffer). There every pixel copied costs the CPU: a
-//   full window copy was most of a changed frame's cost.
+// changed a little is drawn into a render target and copied whole to the
+// window. Some windows preserve their back buffer, and there a frame need
+// only draw its damage:
+// - a web page's canvas whose context has preserveDrawingBuffer, or SDL's
+//   software framebuffer there (Presenter_web.cpp);
+// - an X window drawn by Mesa's software rasteriser through GLX, whose back
+//   buffer is never swapped but copied to the screen a rectangle at a time
+//   (GLX_MESA_copy_sub_buffer, Presenter_desktop.cpp). There every pixel
+//   copied costs the CPU: a full window copy was most of a changed frame's cost.
 class Presenter {
 public:
     explicit Presenter(SDL_Renderer* renderer);
 
-    bool window_keeps_picture() const { return keeps; }
+    bool preserves_back_buffer() const { return preserved; }
     // The window's size changed: its picture is lost, and the GL driver
     // learns the new size at a swap.
     void resized();
@@ -26,14 +27,18 @@ public:
     void show(std::vector<SDL_Rect> const* rects);
 
 private:
+    // GLX_MESA_copy_sub_buffer and what it needs (desktop only).
+    struct SubBufferCopy {
+        void (*copy)(void* display, unsigned long drawable, int x, int y, int w, int h) = nullptr;
+        void* (*current_display)() = nullptr;
+        unsigned long (*current_drawable)() = nullptr;
+        void (*query_drawable)(void* display, unsigned long drawable, int attribute, unsigned int* value) = nullptr;
+        // The back buffer as the GL driver made it at the last swap: copying
+        // beyond it is an X error, which ends the program.
+        SDL_Rect buffer{0, 0, 0, 0};
+    };
+
     SDL_Renderer* renderer;
-    bool keeps = false;
-    // GLX_MESA_copy_sub_buffer, or null.
-    void (*copy_sub_buffer)(void* display, unsigned long drawable, int x, int y, int w, int h) = nullptr;
-    void* (*current_display)() = nullptr;
-    unsigned long (*current_drawable)() = nullptr;
-    void (*query_drawable)(void* display, unsigned long drawable, int attribute, unsigned int* value) = nullptr;
-    // The back buffer as the GL driver made it at the last swap: copying
-    // beyond it is an X error, which ends the program.
-    SDL_Rect buffer{0, 0, 0, 0};
+    bool preserved = false;
+    SubBufferCopy glx;
 };

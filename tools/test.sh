@@ -17,6 +17,7 @@ ctest --test-dir build -j"$jobs" --output-on-failure
 # The web build, and the player's road through it in headless Chromium.
 tools/web.sh
 /usr/bin/python3 tests/web/web_test.py build-web/site build-web/shots
+/usr/bin/python3 tests/web/preserve_test.py build-web/site
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKWORBLE_WERROR=ON \
   -DKWORBLE_SANITIZE=address,undefined -DKWORBLE_BENCH=OFF

@@ -1,6 +1,7 @@
 // Start-up to the first presented frame: SDL, the window, the application
 // with its sound table, the glyph sets, the title screen and one frame.
 #include "app/GameApplication.h"
+#include "base/SdlOwners.h"
 #include "display/Window.h"
 
 #include <SDL.h>
@@ -14,14 +15,13 @@ static void BM_StartupToFirstFrame(benchmark::State& state)
     for (auto _ : state) {
         SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO);
         CreateGameWindow();
-        SDL_Renderer* renderer = SDL_CreateRenderer(GetGameWindow(), -1, 0);
         {
-            GameApplication app(renderer);
+            RendererPtr renderer(SDL_CreateRenderer(GetGameWindow(), -1, 0));
+            GameApplication app(renderer.get());
             app.start();
             app.run_frame();
             state.PauseTiming();
         }
-        SDL_DestroyRenderer(renderer);
         DestroyGameWindow();
         SDL_Quit();
         state.ResumeTiming();

@@ -2,6 +2,7 @@
 // a full screen of glyph cells against one full-target texture copy, loading
 // both glyph sets, and replaying a recorded scene against drawing it.
 // Run from the build folder (where the glyph bitmaps are).
+#include "base/SdlOwners.h"
 #include "display/MyGraphics_record.h"
 #include "display/MyGraphics_render.h"
 #include "display/Window.h"
@@ -24,23 +25,17 @@ constexpr int target_height = 768;
 class Target {
 public:
     Target()
+        : surface(SDL_CreateRGBSurfaceWithFormat(0, target_width, target_height, 32, SDL_PIXELFORMAT_ARGB8888)),
+          owned_renderer(SDL_CreateSoftwareRenderer(surface.get())), renderer(owned_renderer.get())
     {
-        surface = SDL_CreateRGBSurfaceWithFormat(0, target_width, target_height, 32, SDL_PIXELFORMAT_ARGB8888);
-        renderer = SDL_CreateSoftwareRenderer(surface);
         SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
         glyph_size = 32;
         restricted_game_area = false;
         SetScreenSize(target_width, target_height);
     }
-    ~Target()
-    {
-        SDL_DestroyRenderer(renderer);
-        SDL_FreeSurface(surface);
-    }
-    Target(const Target&) = delete;
-    Target& operator=(const Target&) = delete;
 
-    SDL_Surface* surface;
+    SurfacePtr surface;
+    RendererPtr owned_renderer;
     SDL_Renderer* renderer;
 };
 
@@ -92,26 +87,25 @@ double seconds_of(const std::function<void()>& work, int repeats)
     return times[times.size() / 2];
 }
 
-SDL_Texture* full_target_picture(SDL_Renderer* renderer)
+Texture full_target_picture(SDL_Renderer* renderer)
 {
-    SDL_Texture* picture =
-        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, target_width, target_height);
+    Texture picture(
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, target_width, target_height));
     std::vector<Uint32> pixels(target_width * target_height, 0xFF3080C0);
-    SDL_UpdateTexture(picture, nullptr, pixels.data(), target_width * 4);
+    SDL_UpdateTexture(picture.get(), nullptr, pixels.data(), target_width * 4);
     // Pictures are drawn blended, as SimpleImage sets them up.
-    SDL_SetTextureBlendMode(picture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureBlendMode(picture.get(), SDL_BLENDMODE_BLEND);
     return picture;
 }
 
 void BM_FullTargetCopy(benchmark::State& state)
 {
     Target target;
-    SDL_Texture* picture = full_target_picture(target.renderer);
+    const Texture picture = full_target_picture(target.renderer);
     for (auto _ : state) {
-        SDL_RenderCopy(target.renderer, picture, nullptr, nullptr);
+        SDL_RenderCopy(target.renderer, picture.get(), nullptr, nullptr);
         SDL_RenderFlush(target.renderer);
     }
-    SDL_DestroyTexture(picture);
 }
 BENCHMARK(BM_FullTargetCopy)->Unit(benchmark::kMillisecond);
 
@@ -119,9 +113,9 @@ void BM_FullScreenOfCells(benchmark::State& state)
 {
     Target target;
     auto graphics = loaded_glyphs(target.renderer);
-    SDL_Texture* picture = full_target_picture(target.renderer);
+    const Texture picture = full_target_picture(target.renderer);
     const auto copy = [&] {
-        SDL_RenderCopy(target.renderer, picture, nullptr, nullptr);
+        SDL_RenderCopy(target.renderer, picture.get(), nullptr, nullptr);
         SDL_RenderFlush(target.renderer);
     };
     const auto cells = [&] {
@@ -137,7 +131,6 @@ void BM_FullScreenOfCells(benchmark::State& state)
     state.counters["copy_ms"] = copy_time * 1000;
     state.counters["cells_ms"] = cells_time * 1000;
     state.counters["ratio_to_copy"] = cells_time / copy_time;
-    SDL_DestroyTexture(picture);
 }
 BENCHMARK(BM_FullScreenOfCells)->Unit(benchmark::kMillisecond);
 

@@ -1,4 +1,5 @@
-// The frame cache's decisions on plain data, and its rare roads on a real renderer.
+// The frame cache's decisions on plain data, and its rare present paths on a real renderer.
+#include "display/DrawBatches.h"
 #include "display/FramePlan.h"
 #include "support/TestSupport.h"
 
@@ -40,7 +41,9 @@ std::string redrawn(std::vector<DrawCommand> const& last, std::vector<DrawComman
     TileLists a, b;
     list_tiles(tile_grid(32, 8, tile, {0, 0}), last, a);
     list_tiles(tile_grid(32, 8, tile, {0, 0}), now, b);
-    return marks(changed_tiles(a, last, b, now));
+    std::vector<std::uint8_t> damaged;
+    damaged_tiles(a, last, b, now, damaged);
+    return marks(damaged);
 }
 
 // The tile hash the cache once took for the picture: xor, then multiply.
@@ -85,7 +88,9 @@ TEST(FramePlan, ATileIsRedrawnUnlessItsCommandsAreExactlyLastFramesOnes)
     TileLists last, now;
     list_tiles(tile_grid(24, 16, 8, {0, 0}), {}, last);
     list_tiles(tile_grid(24, 16, 8, {-4, 0}), {}, now);
-    EXPECT_EQ(changed_tiles(last, {}, now, {}), std::vector<std::uint8_t>(8, 1));
+    std::vector<std::uint8_t> damaged;
+    damaged_tiles(last, {}, now, {}, damaged);
+    EXPECT_EQ(damaged, std::vector<std::uint8_t>(8, 1));
     EXPECT_EQ(tile_grid(0, 768, 32, {0, 0}).count() + tile_grid(-1, -1, 8, {0, 0}).count(), 0);
 }
 
@@ -108,14 +113,16 @@ TEST(FramePlan, TwoGlyphsTheOldHashTookForOneAreRedrawn)
     FAIL() << "no colliding pair";
 }
 
-TEST(FramePlan, RectanglesHiddenDrawsCostsRoadsAndBatches)
+TEST(FramePlan, DirtyRectsHiddenDrawsPresentPathsAndBatches)
 {
     const TileGrid grid = tile_grid(32, 24, 8, {0, 0}); // 4 x 3 tiles
-    const std::vector<SDL_Rect> rects = redraw_rects(grid, {0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 0, 1});
+    std::vector<SDL_Rect> rects{{1, 1, 1, 1}};          // a last frame's, reused
+    dirty_rects(grid, {0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 0, 1}, rects);
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(std::vector<int>({rects[0].x, rects[0].y, rects[0].w, rects[0].h, rects[2].x, rects[2].y}),
               std::vector<int>({8, 0, 16, 16, 24, 16}));
-    EXPECT_TRUE(redraw_rects(tile_grid(0, 0, 8, {0, 0}), {}).empty());
+    dirty_rects(tile_grid(0, 0, 8, {0, 0}), {}, rects);
+    EXPECT_TRUE(rects.empty());
 
     const std::pair<std::vector<DrawCommand>, std::string> hidden[] = {
         {{glyph(0), paper(0, white, Kind::clear, 32), paper(8, white), paper(16, red)}, "#.#."},
@@ -124,22 +131,25 @@ TEST(FramePlan, RectanglesHiddenDrawsCostsRoadsAndBatches)
     for (const auto& [commands, shown] : hidden) {
         TileLists lists;
         list_tiles(tile_grid(32, 8, 8, {0, 0}), commands, lists);
-        EXPECT_EQ(marks(hidden_commands(lists, commands)), shown);
+        std::vector<std::uint8_t> hidden(9, 1);
+        hidden_commands(lists, commands, hidden);
+        EXPECT_EQ(marks(hidden), shown);
     }
 
-    const std::pair<FrameFacts, FrameRoad> roads[] = {
-        {{768, 0, 0, true, true, false, false, {}, 0}, FrameRoad::unchanged},
-        {{768, 10, 2, true, true, false, false, {}, 0}, FrameRoad::changed_into_kept},
-        {{768, 10, 2, false, false, false, true, {}, 0}, FrameRoad::whole_to_window}, // no kept frame
-        {{768, 10, 2, true, true, true, false, {}, 0}, FrameRoad::whole_to_window},   // a copy may land unevenly
-        {{768, 500, 2, true, true, false, false, {}, 0}, FrameRoad::whole_to_window},
-        {{768, 10, 2, true, false, false, false, {}, 0}, FrameRoad::whole_into_kept},
-        {{768, 100, 40, true, true, false, false, {}, 0}, FrameRoad::whole_into_kept},
-        {{768, 10, 2, true, true, false, true, {900, 100}, 900}, FrameRoad::whole_to_window},
-        {{768, 500, 2, true, true, false, true, {1100, 100}, 900}, FrameRoad::changed_into_kept},
-        {{768, 10, 2, true, false, false, true, {1100, 100}, 900}, FrameRoad::whole_into_kept}};
-    for (const auto& [facts, road] : roads) {
-        EXPECT_EQ(frame_road(facts), road) << "case " << &facts - &roads[0].first;
+    using P = PresentPath;
+    const std::pair<FrameDamage, PresentPath> paths[] = {
+        {{768, 0, 0, true, true, false, false, {}, 0}, P::skip},
+        {{768, 10, 2, true, true, false, false, {}, 0}, P::damage_to_preserved},
+        {{768, 10, 2, false, false, false, true, {}, 0}, P::full_to_window}, // nothing preserved
+        {{768, 10, 2, true, true, true, false, {}, 0}, P::full_to_window},   // a copy may land unevenly
+        {{768, 500, 2, true, true, false, false, {}, 0}, P::full_to_window},
+        {{768, 10, 2, true, false, false, false, {}, 0}, P::full_to_preserved},
+        {{768, 100, 40, true, true, false, false, {}, 0}, P::full_to_preserved},
+        {{768, 10, 2, true, true, false, true, {900, 100}, 900}, P::full_to_window},
+        {{768, 500, 2, true, true, false, true, {1100, 100}, 900}, P::damage_to_preserved},
+        {{768, 10, 2, true, false, false, true, {1100, 100}, 900}, P::full_to_preserved}};
+    for (const auto& [damage, path] : paths) {
+        EXPECT_EQ(present_path(damage), path) << "case " << &damage - &paths[0].first;
     }
     DrawCommand scaled = glyph(0);
     scaled.dst.w = scaled.dst.h = 12;
@@ -159,21 +169,97 @@ TEST(FramePlan, RectanglesHiddenDrawsCostsRoadsAndBatches)
           draw(B::geometry, tex, 0)},
          {0, 1, 2, 3}},
     };
+    BatchPlan plan;
     for (const auto& [draws, batch_of] : batches) {
-        EXPECT_EQ(plan_batches(grid, draws), batch_of);
+        plan_batches(grid, draws, plan);
+        EXPECT_EQ(plan.batch_of, batch_of);
     }
-    EXPECT_EQ(plan_batches(TileGrid{}, {draw(B::geometry, tex, 0)}), std::vector<int>{0});
+    plan_batches(TileGrid{}, {draw(B::geometry, tex, 0)}, plan);
+    EXPECT_EQ(plan.batch_of, std::vector<int>{0});
 }
 
 namespace {
 SDL_malloc_func real_malloc = nullptr;
+SDL_realloc_func real_realloc = nullptr;
 size_t refused_size = 0;
+bool refuse_realloc = false;
 // Refuses what SDL asks for to hold a picture of the refused size.
 void* refusing_malloc(size_t size)
 {
     return size >= refused_size && size < refused_size + 256 ? nullptr : real_malloc(size);
 }
+// Refused, a renderer cannot grow its vertex buffer: a fresh one draws no fill or copy.
+void* refusing_realloc(void* memory, size_t size)
+{
+    return refuse_realloc ? nullptr : real_realloc(memory, size);
+}
+
+// An opaque white texture on the renderer.
+Texture white_texture(SDL_Renderer* renderer, int size)
+{
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, size, size, 32, SDL_PIXELFORMAT_ARGB8888));
+    SDL_FillRect(surface.get(), nullptr, 0xffffffff);
+    Texture texture(SDL_CreateTextureFromSurface(renderer, surface.get()));
+    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    return texture;
+}
 } // namespace
+
+TEST(FrameCache, WhatSDLRefusedIsDrawnByTheNextFrameACopyWithItsRecordedModsABatchOneByOne)
+{
+    HeadlessScreen screen(8, false);
+    MyGraphics_render cached(screen.renderer(), true);
+    cached.load(0, "Spectrum.bmp", 16, 10);
+    SDL_calloc_func calloc_fn = nullptr;
+    SDL_free_func free_fn = nullptr;
+    SDL_GetMemoryFunctions(&real_malloc, &calloc_fn, &real_realloc, &free_fn);
+    refused_size = static_cast<size_t>(screen.surface()->pitch) * screen.surface()->h; // no render target
+    SDL_SetMemoryFunctions(refusing_malloc, calloc_fn, refusing_realloc, free_fn);
+    testing::internal::CaptureStdout(); // that it gives up the render target
+    std::vector<int> red_pixels;
+    for (bool refused : {true, false}) {
+        refuse_realloc = refused;
+        cached.clear_screen(red);
+        cached.print(1, 1, BLACK, BRIGHT_WHITE, 'A');
+        cached.present();
+        refuse_realloc = false;
+        red_pixels.push_back(screen.count_in_cell(1, 1, red));
+    }
+    SDL_SetMemoryFunctions(real_malloc, calloc_fn, real_realloc, free_fn);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(red_pixels, std::vector<int>({64, 0})) << "SDL drew, or the cell was never redrawn";
+
+    // The same texture tinted two ways in one frame.
+    Texture texture = white_texture(screen.renderer(), 8);
+    SDL_Rect cells[] = {{8, 0, 8, 8}, {16, 0, 8, 8}};
+    cached.clear_screen(red);
+    SDL_SetTextureColorMod(texture.get(), 0, 205, 0);
+    cached.RenderCopy(texture.get(), nullptr, &cells[0]);
+    SDL_SetTextureColorMod(texture.get(), 0, 0, 205);
+    cached.RenderCopy(texture.get(), nullptr, &cells[1]);
+    cached.present();
+    EXPECT_EQ(screen.count_in_cell(0, 1, {0, 205, 0, 255}), 64) << "drawn with the mods of present time";
+
+    // A source outside its texture makes SDL refuse the whole batch.
+    SDL_SetTextureColorMod(texture.get(), 255, 255, 255);
+    const DrawCommand inside{DrawCommand::Kind::copy,
+                             texture.get(),
+                             texture.serial(),
+                             {0, 0, 8, 8},
+                             cells[0],
+                             white,
+                             SDL_BLENDMODE_BLEND,
+                             {}};
+    DrawCommand outside = inside;
+    outside.src.x = 8;
+    outside.dst = cells[1];
+    std::vector<std::uint8_t> undrawn(4, 0);
+    DrawBatches batches(screen.renderer());
+    screen.clear(red);
+    batches.draw({&inside, &outside}, tile_grid(32, 8, 8, {0, 0}), nullptr, undrawn);
+    EXPECT_EQ(screen.count_in_cell(0, 1, white), 64) << "the batch's other copy was lost";
+    EXPECT_EQ(marks(undrawn), "....");
+}
 
 TEST(FrameCache, WithoutAKeptFrameEveryFrameIsDrawnWholeAndThatIsSaidOnce)
 {

@@ -36,23 +36,24 @@ TestApp::TestApp(bool start, unsigned seed)
     if (!CreateGameWindow()) {
         ADD_FAILURE() << "CreateGameWindow failed";
     }
-    renderer_ = SDL_CreateRenderer(GetGameWindow(), -1, 0);
+    renderer_.reset(SDL_CreateRenderer(GetGameWindow(), -1, 0));
     srand(seed);
-    app_ = std::make_unique<GameApplication>(renderer_);
+    app_ = std::make_unique<GameApplication>(renderer_.get());
     if (start) {
         app_->start();
         srand(seed); // start() seeds from the clock
     }
-    reader_ = std::make_unique<ScreenReader>(renderer_);
+    reader_ = std::make_unique<ScreenReader>(renderer_.get());
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
 TestApp::~TestApp()
 {
     whole_.reset();
+    reference_.reset();
     reader_.reset();
     app_.reset();
-    SDL_DestroyRenderer(renderer_);
+    renderer_.reset();
     DestroyGameWindow();
     SDL_Quit();
 }
@@ -67,50 +68,72 @@ void TestApp::frame()
 
 void TestApp::compare_every_frame()
 {
-    whole_ = std::make_unique<MyGraphics_render>(renderer_, false);
+    whole_ = std::make_unique<MyGraphics_render>(renderer_.get(), false);
     whole_->load(0, "Spectrum.bmp", 16, 10);
     whole_->load(1, "BX_title_screen.bmp", 8, 100);
 }
 
 std::vector<Uint32> TestApp::read_window(int& w, int& h)
 {
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    SDL_GetRendererOutputSize(renderer_.get(), &w, &h);
     std::vector<Uint32> pixels(static_cast<size_t>(w) * h);
-    SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGB888, pixels.data(), w * 4);
+    SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_RGB888, pixels.data(), w * 4);
     return pixels;
 }
 
 void TestApp::compare_with_whole_frame()
 {
     ++compared_frames_;
-    int w = 0, h = 0, whole_w = 0, whole_h = 0;
+    int w = 0, h = 0;
     // The screen first: reading GL's back buffer shows it whole on Mesa's
     // software rasteriser.
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    SDL_GetRendererOutputSize(renderer_.get(), &w, &h);
     std::vector<Uint32> on_screen;
     const bool screen_read = read_x_window(GetGameWindow(), w, h, on_screen);
-    const std::vector<Uint32> shown = read_window(w, h);
-    app_->render(*whole_);
-    const std::vector<Uint32> whole = read_window(whole_w, whole_h);
-    // A window system resizes in its own time, and a GL back buffer only
-    // holds the shown frame again once the game has redrawn at the new size.
-    if (whole_w != w || whole_h != h || w != last_width_ || h != last_height_) {
+    std::vector<Uint32> shown = read_window(w, h);
+    // The whole redraw goes into a render target, never into the window,
+    // whose back buffer may be the game's preserved frame.
+    if (!reference_ || reference_w_ != w || reference_h_ != h) {
+        reference_.reset(SDL_CreateTexture(renderer_.get(), SDL_GetWindowPixelFormat(GetGameWindow()),
+                                           SDL_TEXTUREACCESS_TARGET, w, h));
+        reference_w_ = w;
+        reference_h_ = h;
+    }
+    std::vector<Uint32> whole(shown.size());
+    if (SDL_SetRenderTarget(renderer_.get(), reference_.get()) != 0) {
+        ADD_FAILURE() << "no render target for the whole redraw: " << SDL_GetError();
+        whole_.reset();
+        return;
+    }
+    app_->draw_frame(*whole_);
+    SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_RGB888, whole.data(), w * 4);
+    SDL_SetRenderTarget(renderer_.get(), nullptr);
+    for (size_t i = 0; i < whole.size(); ++i) {
+        // What a surface or a target holds past the colours.
+        shown[i] &= 0xffffff;
+        whole[i] &= 0xffffff;
+    }
+    // A window system resizes in its own time: the screen may show the
+    // first two frames at a new size late, though they were drawn right.
+    if (w != last_width_ || h != last_height_) {
         last_width_ = w;
         last_height_ = h;
         frames_at_size_ = 0;
     }
-    if (++frames_at_size_ < 3) {
-        return;
-    }
-    if (screen_read && on_screen != shown) {
+    ++frames_at_size_;
+    if (screen_read && frames_at_size_ > 2 && on_screen != shown) {
         const size_t i =
             static_cast<size_t>(std::mismatch(shown.begin(), shown.end(), on_screen.begin()).first - shown.begin());
-        ADD_FAILURE() << "frame " << compared_frames_ << " drawn was not all shown: first at pixel " << i % w << ","
-                      << i / w << ": " << std::hex << on_screen[i] << " on the screen, " << shown[i] << " drawn";
+        ADD_FAILURE() << "frame " << compared_frames_ << " of " << w << "x" << h
+                      << " drawn was not all shown: first at pixel " << i % w << "," << i / w << ": " << std::hex
+                      << on_screen[i] << " on the screen, " << shown[i] << " drawn";
         whole_.reset();
         return;
     }
-    for (size_t i = 0; i < shown.size(); ++i) {
+    // Through EGL, Mesa's software rasteriser reads its back buffer at the
+    // old size for the first frame at a new one; the screen shows it right.
+    const bool back_buffer_lags = SDL_GetHintBoolean(SDL_HINT_VIDEO_X11_FORCE_EGL, SDL_FALSE) && frames_at_size_ == 1;
+    for (size_t i = 0; i < shown.size() && !back_buffer_lags; ++i) {
         if (shown[i] != whole[i]) {
             const int x = static_cast<int>(i) % w - game_offset_x;
             const int y = static_cast<int>(i) / w - game_offset_y;

@@ -119,8 +119,11 @@ private:
     static void queue_mouse(int line, int column, bool down);
     void compare_with_whole_frame();
 
-    SDL_Renderer* renderer_ = nullptr;
+    RendererPtr renderer_;
     std::unique_ptr<MyGraphics_render> whole_;
+    Texture reference_; // where the whole redraw goes
+    int reference_w_ = 0;
+    int reference_h_ = 0;
     int compared_frames_ = 0;
     int last_width_ = 0;
     int last_height_ = 0;

@@ -4,6 +4,7 @@
 // ten seconds, and at the end how much it grew since measuring began, after
 // the caches, pools and sanitizer bookkeeping of the first stretch settle.
 #include "app/GameApplication.h"
+#include "base/SdlOwners.h"
 #include "display/MyGraphics_record.h"
 #include "display/Window.h"
 #include "tools/soak/AttractDriver.h"
@@ -106,8 +107,8 @@ int main(int argc, char** argv)
         SDL_Quit();
         return 1;
     }
-    SDL_Renderer* renderer = SDL_CreateRenderer(GetGameWindow(), -1, 0);
-    if (renderer == nullptr) {
+    RendererPtr renderer(SDL_CreateRenderer(GetGameWindow(), -1, 0));
+    if (!renderer) {
         std::printf("soak: could not create the renderer: %s\n", SDL_GetError());
         SDL_Quit();
         return 1;
@@ -116,10 +117,10 @@ int main(int argc, char** argv)
     AttractDriver driver;
     Figures figures;
     {
-        auto app = std::make_unique<GameApplication>(renderer);
+        auto app = std::make_unique<GameApplication>(renderer.get());
         figures = run_attract_loop(*app, driver, run_ms, measure_ms);
     }
-    SDL_DestroyRenderer(renderer);
+    renderer.reset();
     DestroyGameWindow();
     SDL_Quit();
 
