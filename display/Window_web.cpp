@@ -25,10 +25,26 @@ SDL_Rect PageArea()
     return SDL_Rect{0, 0, side(0), side(1)};
 }
 
-// SDL sizes the window in CSS pixels and the canvas in device pixels.
+// SDL sizes the window in CSS pixels and the canvas in device pixels: the
+// fewest whole CSS pixels that make whole device pixels, at least `pixels` of
+// them. On any other size the browser scales the canvas a fraction and blurs
+// it; the game screen sits centred in the pixel or few over.
 int ToPoints(int pixels)
 {
-    return static_cast<int>(std::ceil(pixels / emscripten_get_device_pixel_ratio()));
+    const double ratio = emscripten_get_device_pixel_ratio();
+    const int least = static_cast<int>(std::ceil(pixels / ratio - 1e-9));
+    for (int points = least; points < least + 64; ++points) {
+        if (std::abs(points * ratio - std::round(points * ratio)) < 1e-9) {
+            return points;
+        }
+    }
+    return least;
+}
+
+void SizeCanvas(int width, int height)
+{
+    SDL_SetWindowSize(GetGameWindow(), ToPoints(width), ToPoints(height));
+    UpdateScreenData(GetGameWindow());
 }
 
 // The largest whole cells the area holds; in full screen the canvas covers
@@ -37,11 +53,10 @@ void FitArea(int width, int height)
 {
     glyph_size = LargestGlyphSizeFor(width, height);
     if (full_screen) {
-        SDL_SetWindowSize(GetGameWindow(), ToPoints(width), ToPoints(height));
+        SizeCanvas(width, height);
     } else {
-        SDL_SetWindowSize(GetGameWindow(), ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
+        SizeCanvas(32 * glyph_size, 24 * glyph_size);
     }
-    UpdateScreenData(GetGameWindow());
 }
 
 // A resized window, a turned phone, the browser's own full screen entered or
@@ -104,7 +119,7 @@ bool CreateGameWindow()
     AdoptGameWindow(window);
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, FollowFullScreen);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, FollowPage);
-    UpdateScreenData(window);
+    SizeCanvas(window_width, window_height);
     return true;
 }
 
@@ -116,8 +131,7 @@ void ToggleScreenSize()
         SetScreenSize(display.w, display.h);
         return;
     }
-    SDL_SetWindowSize(GetGameWindow(), ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
-    UpdateScreenData(GetGameWindow());
+    SizeCanvas(32 * glyph_size, 24 * glyph_size);
 }
 
 void ToggleFullScreen()
