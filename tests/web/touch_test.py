@@ -31,7 +31,12 @@ class Phone(Chromium):
                                  "return [Math.round(r.left * d), Math.round(r.top * d), canvas.width, canvas.height]")
         return page.crop((x, y, x + w, y + h))
 
+    held = False
+
     def touch(self, kind, *points):  # points: (finger, x, y) in CSS pixels of the page
+        if kind == "touchEnd" and not self.held:
+            return
+        self.held = kind != "touchEnd"
         self.cdp("Input.dispatchTouchEvent", type=kind, touchPoints=[{"id": f, "x": x, "y": y} for f, x, y in points])
 
     def at(self, line, column):
@@ -63,12 +68,15 @@ def fits(p, tag, landscape):
 
 
 def hold_until(p, tag, name, fingers, condition):
-    """Fingers (finger, line, column) go down one after the other and stay until the condition holds."""
-    placed = []
-    for finger, line, column in fingers:
-        placed.append((finger, *p.at(line, column)))
-        p.touch("touchStart", *placed)
-    ok = wait_for(p, tag + name, condition, timeout=10)
+    """Fingers (finger, line, column) go down one after the other and stay; lifted and put down again each second
+    (a game being set up takes no steering) until the condition holds."""
+    def place():
+        p.touch("touchEnd")
+        placed = []
+        for finger, line, column in fingers:
+            placed.append((finger, *p.at(line, column)))
+            p.touch("touchStart", *placed)
+    ok = wait_for(p, tag + name, condition, act=place)
     p.touch("touchEnd")
     return ok
 
@@ -90,12 +98,12 @@ def road(p, url, downloads):
         if not game:
             return
         score = score_of(game)
-        hold_until(p, tag, "a held edge steers", [(1, 12, 1)], lambda img: score_of(img) != score)
+        hold_until(p, tag, "a held edge steers", [(1, 3, 16)], lambda img: score_of(img) != score)
         lasers = lasers_of(p.shot())
         p.tap(12, 16)
         wait_for(p, tag + "a tap in the centre fires", lambda img: lasers_of(img) != lasers)
         score, lasers = score_of(p.shot()), lasers_of(p.shot())
-        hold_until(p, tag, "two fingers steer and fire together", [(1, 12, 30), (2, 12, 16)],
+        hold_until(p, tag, "two fingers steer and fire together", [(1, 21, 16), (2, 12, 16)],
                    lambda img: score_of(img) != score and lasers_of(img) != lasers)
         if width < height:
             p.metrics(height, width, density)  # the phone turned in the player's hands
