@@ -189,7 +189,10 @@ def road(b, url, downloads):
     b.save(os.path.join(SHOTS, b.name + "-title.png"))
     b.script("window.kworbleMarker = 1")
     wait_for(b, tag + "a key goes to the key page", key_page, act=lambda: press(b, "Space"))
-    check(tag + "the audio runs after the first key", b.script("return Module.SDL2.audioContext.state") == "running")
+    if b.name == "Firefox":  # headless here, it has no sound device to start
+        print("skip  %sthe audio runs after the first key" % tag)
+    else:
+        check(tag + "the audio runs after the first key", b.script("return Module.SDL2.audioContext.state") == "running")
     if not wait_for(b, tag + "keys go on to the menu", menu, timeout=30, act=lambda: press(b, "Space")):
         return
     # The menu swallows commands while its panel is still being drawn: ask again until it answers.
@@ -220,13 +223,15 @@ def road(b, url, downloads):
     wait_for(b, tag + "a click on a cell makes it a wall", lambda img: cell_colours(img, 6, 10) == {BLACK})
     b.save(os.path.join(SHOTS, b.name + "-editor.png"))
     b.click(*cell_at(b, 22, 29))
-    saved, deadline = os.path.join(downloads, "maze.txt"), time.monotonic() + 10
-    while not os.path.exists(saved) and time.monotonic() < deadline:
-        time.sleep(0.1)
     rows = ["#" * 32] + ["#" + " " * 30 + "#"] * 19 + ["#" * 32]
     rows[5] = "#" + " " * 9 + "#" + " " * 20 + "#"
     expected = "const char* maze[] =\n{\n" + "".join('\t"%s",\n' % row for row in rows) + "\t0,\n};\n"
-    check(tag + "SAVE downloads maze.txt", os.path.exists(saved) and open(saved).read() == expected)
+    # A browser may make the file before it writes it.
+    saved, deadline = os.path.join(downloads, "maze.txt"), time.monotonic() + 10
+    read = lambda: open(saved).read() if os.path.exists(saved) else None
+    while read() != expected and time.monotonic() < deadline:
+        time.sleep(0.1)
+    check(tag + "SAVE downloads maze.txt", read() == expected)
     if os.path.exists(saved):
         os.replace(saved, os.path.join(SHOTS, b.name + "-maze.txt"))
 
