@@ -3,16 +3,10 @@
 import puppeteer from "puppeteer-core";
 import readline from "node:readline";
 
+const downloads = { "browser.download.dir": process.argv[2], "browser.download.folderList": 2 };
 const browser = await puppeteer.launch({
-  browser: "firefox",
-  executablePath: "/usr/bin/firefox-esr",
-  headless: true,
-  extraPrefsFirefox: {
-    "browser.download.dir": process.argv[2],
-    "browser.download.folderList": 2,
-    "browser.download.useDownloadDir": true,
-    "browser.download.always_ask_before_handling_new_types": false,
-  },
+  browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true,
+  extraPrefsFirefox: { ...downloads, "browser.download.always_ask_before_handling_new_types": false },
 });
 const page = (await browser.pages())[0] || (await browser.newPage());
 await page.setViewport({ width: 1100, height: 900 });
@@ -26,10 +20,7 @@ const ops = {
   shot: async () => page.screenshot({ encoding: "base64", clip: await box() }),
   down: ({ key }) => page.keyboard.down(key),
   up: ({ key }) => page.keyboard.up(key),
-  click: async ({ x, y }) => {
-    const canvas = await box();
-    await page.mouse.click(canvas.x + x, canvas.y + y);
-  },
+  click: async ({ x, y }) => box().then((canvas) => page.mouse.click(canvas.x + x, canvas.y + y)),
   script: ({ js }) => page.evaluate(`(async () => { ${js} })()`),
   errors: () => errors,
 };

@@ -20,10 +20,9 @@ class Phone(Chromium):
         self.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
 
     def metrics(self, width, height, density):
-        portrait = height > width
+        turn = {"type": "portraitPrimary", "angle": 0} if height > width else {"type": "landscapePrimary", "angle": 90}
         self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=density,
-                 mobile=True, screenOrientation={"type": "portraitPrimary" if portrait else "landscapePrimary",
-                                                 "angle": 0 if portrait else 90})
+                 mobile=True, screenOrientation=turn)
 
     def shot(self):  # the page in device pixels, where the canvas sits on whole ones
         page = Image.open(io.BytesIO(base64.b64decode(self.cdp("Page.captureScreenshot")["data"]))).convert("RGB")
@@ -39,20 +38,17 @@ class Phone(Chromium):
         self.held = kind != "touchEnd"
         self.cdp("Input.dispatchTouchEvent", type=kind, touchPoints=[{"id": f, "x": x, "y": y} for f, x, y in points])
 
-    def at(self, line, column):
-        left, top = self.script("const r = canvas.getBoundingClientRect(); return [r.left, r.top]")
-        x, y = cell_at(self, line, column)
+    def at(self, line, column):  # a cell's centre on the page
+        (left, top), (x, y) = self.script("const r = canvas.getBoundingClientRect(); return [r.left, r.top]"), cell_at(self, line, column)
         return left + x, top + y
 
-    def tap(self, line, column):
-        self.touch("touchStart", (1, *self.at(line, column)))
+    def tap(self, line=None, column=None, x=None, y=None):
+        self.touch("touchStart", (1, *((x, y) if x else self.at(line, column))))
         self.touch("touchEnd")
 
     def button(self, text):
-        for name, left, top, width, height in self.script(LAYOUT_JS)["buttons"]:
-            if name == text:
-                self.touch("touchStart", (1, left + width / 2, top + height / 2))
-                self.touch("touchEnd")
+        [self.tap(x=left + width / 2, y=top + height / 2)
+         for name, left, top, width, height in self.script(LAYOUT_JS)["buttons"] if name == text]
 
 
 def fits(p, tag, landscape):
@@ -68,8 +64,7 @@ def fits(p, tag, landscape):
 
 
 def hold_until(p, tag, name, fingers, condition):
-    """Fingers (finger, line, column) go down one after the other and stay; lifted and put down again each second
-    (a game being set up takes no steering) until the condition holds."""
+    """Fingers (finger, line, column) down one after another, again each second (a game being set up takes none)."""
     def place():
         p.touch("touchEnd")
         placed = []
@@ -118,14 +113,11 @@ def road(p, url, downloads):
         wait_for(p, tag + "a second tap lets it run on", lambda img: not paused(img))
         p.button("End")
         wait_for(p, tag + "End ends the game", menu, timeout=30)
-        # A pinch, and a pull down from the top of the page.
-        p.touch("touchStart", (1, 150, 300), (2, 250, 300))
-        for step in range(1, 6):
-            p.touch("touchMove", (1, 150 - 20 * step, 300 - 10 * step), (2, 250 + 20 * step, 300 + 10 * step))
+        for step in range(6):  # a pinch, and a pull down from the top of the page
+            p.touch("touchMove" if step else "touchStart", (1, 150 - 20 * step, 300), (2, 250 + 20 * step, 300))
         p.touch("touchEnd")
-        p.touch("touchStart", (1, 200, 5))
-        for step in range(1, 10):
-            p.touch("touchMove", (1, 200, 5 + 40 * step))
+        for step in range(10):
+            p.touch("touchMove" if step else "touchStart", (1, 200, 5 + 40 * step))
         p.touch("touchEnd")
         time.sleep(0.5)
         check(tag + "nothing scrolls, zooms or reloads", p.script(STILL_JS) == [0, 0, 1, 1])
