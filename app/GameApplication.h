@@ -11,6 +11,8 @@
 #include <SDL.h>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -152,6 +154,8 @@ public:
 private:
     void key_down_event(SDL_KeyboardEvent const& key);
     void mouse_event(SDL_Event const& event);
+    // Touch by finger: the first steers as a held mouse button does, any other fires.
+    void finger_event(SDL_TouchFingerEvent const& finger);
     void window_event(SDL_WindowEvent const& window);
     void forget_key(int key);
     // A game coming into play while no one is at the window starts paused.
@@ -177,6 +181,8 @@ private:
     // The editor whose grid is being played, while it is.
     std::unique_ptr<MazeEditor> play_tested;
     std::map<int, int> key_map;
+    std::optional<SDL_FingerID> steering_finger;
+    std::set<SDL_FingerID> firing_fingers;
     std::map<SDL_JoystickID, Pad> pads;
     bool pads_started = false;
     int action_bits = 0;

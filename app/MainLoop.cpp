@@ -186,6 +186,11 @@ void GameApplication::handle_event(SDL_Event const& event)
     case SDL_MOUSEMOTION:
         mouse_event(event);
         break;
+    case SDL_FINGERDOWN:
+    case SDL_FINGERUP:
+    case SDL_FINGERMOTION:
+        finger_event(event.tfinger);
+        break;
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET:
         graphics->redraw_all();
@@ -276,23 +281,68 @@ void GameApplication::key_down_event(SDL_KeyboardEvent const& key)
 
 void GameApplication::mouse_event(SDL_Event const& event)
 {
+    // A touch comes as its finger events; SDL's copy of it as a mouse would count it twice.
+    const Uint32 which = event.type == SDL_MOUSEMOTION ? event.motion.which : event.button.which;
+    if (which == SDL_TOUCH_MOUSEID) {
+        return;
+    }
     // The event carries the pointer's window position and, for motion,
     // its buttons: the same as the pointer state at the time of the event.
     if (event.type == SDL_MOUSEMOTION) {
-        int x = event.motion.x;
-        int y = event.motion.y;
-        screen_to_game(x, y);
+        SDL_Point at = WindowToPixels(event.motion.x, event.motion.y);
+        screen_to_game(at.x, at.y);
         if (event.motion.state & SDL_BUTTON_LMASK) {
-            mouse_moved_and_is_down_event(x, y, event.motion.xrel, event.motion.yrel);
+            mouse_moved_and_is_down_event(at.x, at.y, event.motion.xrel, event.motion.yrel);
         }
         return;
     }
-    int x = event.button.x;
-    int y = event.button.y;
-    screen_to_game(x, y);
+    SDL_Point at = WindowToPixels(event.button.x, event.button.y);
+    screen_to_game(at.x, at.y);
     if (event.type == SDL_MOUSEBUTTONDOWN) {
-        mouse_button_down_event(x, y);
+        mouse_button_down_event(at.x, at.y);
     } else {
-        mouse_button_up_event(x, y);
+        mouse_button_up_event(at.x, at.y);
+    }
+}
+
+void GameApplication::finger_event(SDL_TouchFingerEvent const& finger)
+{
+    // SDL's fingers made from a mouse: the mouse's own events carry it.
+    if (finger.touchId == SDL_MOUSE_TOUCHID) {
+        return;
+    }
+    int width = 0, height = 0;
+    SDL_GetWindowSizeInPixels(GetGameWindow(), &width, &height);
+    int x = static_cast<int>(finger.x * width);
+    int y = static_cast<int>(finger.y * height);
+    screen_to_game(x, y);
+    const bool steering = steering_finger == finger.fingerId;
+    const bool playing = game_running && !paused;
+    if (finger.type == SDL_FINGERDOWN) {
+        if (!steering_finger && firing_fingers.empty()) {
+            steering_finger = finger.fingerId;
+            mouse_button_down_event(x, y);
+        } else if (firing_fingers.insert(finger.fingerId).second && !current_state->mouse_down(x, y) && playing) {
+            // Another finger fires wherever it lands, while the first steers on.
+            fire();
+        }
+    } else if (finger.type == SDL_FINGERMOTION) {
+        if (steering) {
+            mouse_moved_and_is_down_event(x, y, 0, 0);
+        }
+    } else if (steering) {
+        // Lifted, or taken by the browser for a gesture: the player stops as on a mouse release.
+        steering_finger.reset();
+        if (firing_fingers.empty()) {
+            mouse_button_up_event(x, y);
+        } else if (playing) {
+            no_movement();
+        }
+    } else if (firing_fingers.erase(finger.fingerId) > 0 && firing_fingers.empty() && playing) {
+        if (steering_finger) {
+            no_fire();
+        } else {
+            release_game_action();
+        }
     }
 }

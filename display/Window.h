@@ -4,8 +4,6 @@
 // The one game window and the pixel geometry every drawing and input
 // operation shares. Module state, one window per process.
 extern int glyph_size;
-// The window, owned by this module from CreateGameWindow to DestroyGameWindow.
-extern SDL_Window* game_window;
 extern int window_width;
 extern int window_height;
 extern int game_width;
@@ -33,7 +31,13 @@ SDL_Rect GameAreaFor(int window_width, int window_height, int cell);
 // (to the top left corner of the bounds when it is larger).
 SDL_Point KeptWithin(SDL_Rect frame, SDL_Rect bounds);
 
+// A pointer position in window units (points on a scaled desktop, CSS pixels
+// in a browser) as a position in the window's pixels.
+SDL_Point PointerToPixels(int x, int y, SDL_Point window_size, SDL_Point drawable_size);
+SDL_Point WindowToPixels(int x, int y);
+
 bool CreateGameWindow();
+// The window, owned by this module from CreateGameWindow to DestroyGameWindow.
 SDL_Window* GetGameWindow();
 void DestroyGameWindow();
 int CalculateMaximumGlyphSize();

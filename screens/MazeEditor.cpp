@@ -59,7 +59,8 @@ void MazeEditor::print(MyGraphics& g)
 
     g.set_fg_colour(BLACK);
     g.set_bg_colour(WHITE);
-    print_string(g, 22, 0, "WASD+Space, Mouse, P=Play   ");
+    // "P=Play" no longer fits beside it and SAVE; the page and the README name it.
+    print_string(g, 22, 0, "WASD+Space, Touch/Mouse     ");
     // Clears the tail of a longer position text from before.
     print_string(g, 23, 16, "            ");
     std::string position =

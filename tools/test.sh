@@ -14,8 +14,10 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKWORBLE_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build -j"$jobs" --output-on-failure
 
-# The web build, and the player's road through it in headless Chromium.
+# The web build, and the player's road through it in headless Chromium, in
+# Firefox ESR (puppeteer-core as package-lock.json pins it) and on a phone.
 tools/web.sh
+npm ci --no-audit --no-fund
 /usr/bin/python3 tests/web/web_test.py build-web/site build-web/shots
 /usr/bin/python3 tests/web/preserve_test.py build-web/site
 
