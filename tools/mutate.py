@@ -211,12 +211,18 @@ def main():
     parser.add_argument("--skip", action="append", default=[], help="a gtest pattern not to run (a flaky test)")
     parser.add_argument("--list", action="store_true", help="list the faults, run nothing")
     parser.add_argument("--rebaseline", action="store_true", help="time the clean tests again")
-    parser.add_argument("--log", type=Path, help="append one JSON line a fault")
+    parser.add_argument("--log", type=Path, help="append one JSON line a fault; faults already in it are skipped")
     args = parser.parse_args()
 
-    for saved in ROOT.rglob("*.mutate-orig"):  # a run killed outright
-        saved.with_suffix("").write_bytes(saved.read_bytes())
-        saved.unlink()
+    running = ROOT / ".mutate-running"
+    other = int(running.read_text()) if running.exists() else 0
+    if other and Path(f"/proc/{other}").exists():
+        if not args.list:
+            sys.exit(f"another run (pid {other}) has a fault in the tree")
+    else:
+        for saved in ROOT.rglob("*.mutate-orig"):  # a run killed outright
+            saved.with_suffix("").write_bytes(saved.read_bytes())
+            saved.unlink()
     chosen, rng = [], random.Random(args.seed)
     for target in args.targets or RULE_FILES:
         file, _, func = target.partition(":")
@@ -241,13 +247,21 @@ def main():
     if not (args.build / "CMakeCache.txt").exists():
         subprocess.check_call(["cmake", "-S", str(ROOT), "-B", str(args.build), "-DCMAKE_BUILD_TYPE=Release",
                                "-DKWORBLE_BENCH=OFF"], stdout=subprocess.DEVNULL)
+    running.write_text(str(os.getpid()))
     clean = baseline(args)
     known = justified()
+    done = set()
+    if args.log and args.log.exists():  # a run cut short goes on where it stopped
+        for line in args.log.read_text().splitlines():
+            d = json.loads(line)
+            done.add((d["file"], d["line"], d["fault"]))
     counts = dict(tried=0, caught=0, timeout=0, survived=0, justified=0, uncompilable=0)
     survivors = []
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
         for file, func, i, op, new in chosen:
+            if (file, i + 1, new.strip()) in done:
+                continue
             path = ROOT / file
             text = path.read_text()
             lines = text.split("\n")
@@ -290,6 +304,7 @@ def main():
         for path, text in restore.items():
             path.write_text(text)
             os.unlink(str(path) + ".mutate-orig")
+        running.unlink()
     print("\nsurvivors (file | line | faulty line: a test that kills it, or a line in tools/mutate-justified.txt):")
     for where in survivors:
         print("  " + where)
