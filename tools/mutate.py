@@ -39,6 +39,7 @@ RULE_FILES = [
     "screens/TitleScreen.cpp", "sound/Mixer.cpp", "sound/MySoundManager.cpp", "display/Window.cpp",
     "display/FramePlan.cpp", "display/FrameCache.cpp", "display/Presenter.cpp", "display/TextPrinting.cpp",
 ]
+SOURCES = ["app", "base", "display", "world", "screens", "sound", "debug"]
 TESTS = ["world_test", "sound_test", "display_test", "tools_test", "app_test", "screens_test", "e2e_test"]
 FIRST = {"world": ["world_test", "e2e_test"], "screens": ["screens_test", "e2e_test"], "app": ["app_test"],
          "sound": ["sound_test"], "display": ["display_test", "e2e_test"], "base": ["app_test"]}
@@ -209,6 +210,7 @@ def main():
     parser.add_argument("--except", dest="skip_functions", action="append", default=[], help="a function left out")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--skip", action="append", default=[], help="a gtest pattern not to run (a flaky test)")
+    parser.add_argument("--ctest", help="then the ctest tests matching this, e.g. opengl for the xvfb roads")
     parser.add_argument("--list", action="store_true", help="list the faults, run nothing")
     parser.add_argument("--rebaseline", action="store_true", help="time the clean tests again")
     parser.add_argument("--log", type=Path, help="append one JSON line a fault; faults already in it are skipped")
@@ -220,7 +222,7 @@ def main():
         if not args.list:
             sys.exit(f"another run (pid {other}) has a fault in the tree")
     else:
-        for saved in ROOT.rglob("*.mutate-orig"):  # a run killed outright
+        for saved in (p for d in SOURCES for p in (ROOT / d).rglob("*.mutate-orig")):  # a run killed outright
             saved.with_suffix("").write_bytes(saved.read_bytes())
             saved.unlink()
     chosen, rng = [], random.Random(args.seed)
@@ -284,6 +286,9 @@ def main():
                     if rc != 0:
                         verdict, by = ("timeout" if rc is None else "caught"), name
                         break
+                if verdict == "survived" and args.ctest and build(args, "all"):
+                    if run(["ctest", "--test-dir", str(args.build), "-R", args.ctest, "--stop-on-failure"], ROOT) != 0:
+                        verdict, by = "caught", "ctest"
             path.write_text(text)
             del restore[path]
             os.unlink(str(path) + ".mutate-orig")
