@@ -78,6 +78,10 @@ TEST(GameKeysTest, F5OrMinimisingFreezesTheGameOnlyF5ResumesItAndExposingShowsIt
     test.press(SDLK_UP);
     EXPECT_TRUE(test.wait_for([&] { return !test.player_at_start_shown(); })) << "the game never went on";
     EXPECT_EQ(test.lasers_shown(), "20") << "a click while paused fired";
+    test.mouse_at_cell(12, 16, true); // the centre fires while held
+    EXPECT_TRUE(test.app().get_player().is_fire_held());
+    test.mouse_at_cell(12, 16, false);
+    EXPECT_FALSE(test.app().get_player().is_fire_held()) << "letting go kept the fire";
 
     test.window_event(SDL_WINDOWEVENT_MINIMIZED);
     test.window_event(SDL_WINDOWEVENT_RESTORED);
