@@ -68,24 +68,43 @@ TEST(GameKeysTest, F5OrMinimisingFreezesTheGameOnlyF5ResumesItAndExposingShowsIt
     test.tap(SDLK_F5); // even before the game starts
     test.app().start_game(false);
     test.tap(SDLK_x);
-    test.frames(50); // 800 ms at least, a few of the chasers' steps
+    test.click_cell(12, 16); // the centre fires, but not while paused
+    const Uint32 start = SDL_GetTicks(), steps = 3 * test.app().calculate_monster_tempo_time();
+    test.wait_for([&] { return SDL_GetTicks() - start > steps; });
     EXPECT_TRUE(paused_shown());
     EXPECT_TRUE(test.screen().shows(3, 1, 129, BLACK, BRIGHT_WHITE)) << "a chaser left its corner";
     EXPECT_FALSE(test.game_over_shown()) << "X ended a paused game";
     test.tap(SDLK_F5);
     test.press(SDLK_UP);
     EXPECT_TRUE(test.wait_for([&] { return !test.player_at_start_shown(); })) << "the game never went on";
+    EXPECT_EQ(test.lasers_shown(), "20") << "a click while paused fired";
+    test.mouse_at_cell(12, 16, true); // the centre fires while held
+    EXPECT_TRUE(test.app().get_player().is_fire_held());
+    test.mouse_at_cell(12, 16, false);
+    EXPECT_FALSE(test.app().get_player().is_fire_held()) << "letting go kept the fire";
 
     test.window_event(SDL_WINDOWEVENT_MINIMIZED);
     test.window_event(SDL_WINDOWEVENT_RESTORED);
     EXPECT_TRUE(paused_shown()) << "restoring the window does not resume";
     // The window system loses the picture, as when another window covered it:
-    // a frame that changes nothing there leaves it lost, until the window is exposed.
-    SDL_FillRect(SDL_GetWindowSurface(GetGameWindow()), nullptr, 0);
-    test.frame();
-    EXPECT_FALSE(paused_shown()) << "a frame that changed nothing was drawn again";
-    test.window_event(SDL_WINDOWEVENT_EXPOSED);
-    EXPECT_TRUE(paused_shown()) << "the exposed window was not shown again";
+    // a frame that changes nothing there leaves it lost, until the window is
+    // exposed, or the renderer says it lost its textures or its device.
+    for (Uint32 event :
+         {Uint32(SDL_WINDOWEVENT_EXPOSED), Uint32(SDL_WINDOWEVENT_SHOWN), Uint32(SDL_WINDOWEVENT_MAXIMIZED),
+          Uint32(SDL_WINDOWEVENT_SIZE_CHANGED), Uint32(SDL_RENDER_TARGETS_RESET), Uint32(SDL_RENDER_DEVICE_RESET)}) {
+        SDL_FillRect(SDL_GetWindowSurface(GetGameWindow()), nullptr, 0);
+        test.frame();
+        EXPECT_FALSE(paused_shown()) << "a frame that changed nothing was drawn again";
+        if (event >= SDL_RENDER_TARGETS_RESET) {
+            SDL_Event reset{};
+            reset.type = event;
+            SDL_PushEvent(&reset);
+            test.frame();
+        } else {
+            test.window_event(static_cast<Uint8>(event));
+        }
+        EXPECT_TRUE(paused_shown()) << "not shown again after event " << event;
+    }
     test.tap(SDLK_ESCAPE);
     EXPECT_TRUE(test.app().quit_requested()) << "Escape quits, even paused";
 }

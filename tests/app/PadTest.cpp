@@ -1,6 +1,9 @@
 // Game pads, the window's focus and keys held across games, through SDL's queue into the game's loop.
+#include "screens/LevelClearSpecialState.h"
 #include "screens/SpecialStates.h"
 #include "support/TestApp.h"
+#include "world/CurrentMaze.h"
+#include "world/MonsterManager.h"
 #include "world/Player.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +147,46 @@ TEST(PadTest, InTheEditorThePadIsItsKeysAndStartPastGameOverCarriesNoPause)
     test.tap(SDLK_F2);
     tap(SDL_CONTROLLER_BUTTON_START);
     EXPECT_TRUE(test.wait_for([&] { return test.screen().shows(1, 5, '-', BLACK, BRIGHT_WHITE); }));
+    SDL_JoystickClose(pad);
+}
+
+// On the level-clear screen Start does nothing, and a focus lost there pauses
+// the refilled maze; between games Y starts a demo.
+TEST(PadTest, StartOnTheLevelClearScreenCarriesNoPauseAndYPlaysTheDemo)
+{
+    TestApp test;
+    SDL_Joystick* pad = plug_in_pad();
+    auto set = [&](int button, bool down) { SDL_JoystickSetVirtualButton(pad, button, down), test.frame(); };
+    auto tap = [&](int button) { set(button, true), set(button, false); };
+    for (bool focus_lost : {false, true}) {
+        test.app().change_game_state(new NullSpecialState(), false);
+        test.app().start_game(false);
+        test.app().get_monsters().hold_all_but_me(nullptr);
+        CurrentMaze& maze = test.app().get_maze();
+        for (int line = 0; line <= maze.get_max_line(); ++line) {
+            for (int column = 0; column <= maze.get_max_column(); ++column) {
+                if (line != 9 || column != 16) { // all but the food above the start
+                    maze.maze_eat(line, column);
+                }
+            }
+        }
+        test.press(SDLK_UP);
+        const auto in = [&](auto* state) {
+            return dynamic_cast<decltype(state)>(test.app().get_current_state()) != nullptr;
+        };
+        ASSERT_TRUE(test.wait_for([&] { return in((LevelClearSpecialState*)nullptr); })) << "never cleared";
+        test.release(SDLK_UP);
+        tap(SDL_CONTROLLER_BUTTON_START); // during the bonus
+        if (focus_lost) {
+            test.window_event(SDL_WINDOWEVENT_FOCUS_LOST);
+        }
+        ASSERT_TRUE(test.wait_for([&] { return in((NullSpecialState*)nullptr); })) << "play never resumed";
+        EXPECT_EQ(test.app().is_paused(), focus_lost);
+    }
+    test.window_event(SDL_WINDOWEVENT_FOCUS_GAINED);
+    ASSERT_TRUE(test.open_menu());
+    ASSERT_TRUE(test.wait_for([&] { return tap(SDL_CONTROLLER_BUTTON_Y), test.app().is_game_running(); }));
+    EXPECT_TRUE(test.app().is_demo_mode());
     SDL_JoystickClose(pad);
 }
 

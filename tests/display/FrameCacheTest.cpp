@@ -45,18 +45,6 @@ std::string redrawn(std::vector<DrawCommand> const& last, std::vector<DrawComman
     damaged_tiles(a, last, b, now, damaged);
     return marks(damaged);
 }
-
-// The tile hash the cache once took for the picture: xor, then multiply.
-std::uint64_t old_hash(DrawCommand const& c)
-{
-    const auto mix = [](std::uint64_t h, std::uint64_t v) { return (h ^ v) * 1099511628211ull; };
-    const auto bits = [](SDL_Rect r) {
-        return std::uint64_t{static_cast<std::uint16_t>(r.x)} << 48 |
-               std::uint64_t{static_cast<std::uint16_t>(r.w)} << 16 | static_cast<std::uint16_t>(r.h);
-    };
-    const std::uint64_t h = mix(1469598103934665603ull, reinterpret_cast<std::uintptr_t>(c.texture));
-    return mix(1469598103934665603ull, mix(mix(mix(mix(h, bits(c.src)), bits(c.dst)), 0), 2));
-}
 } // namespace
 
 TEST(FramePlan, ATileIsRedrawnUnlessItsCommandsAreExactlyLastFramesOnes)
@@ -94,26 +82,7 @@ TEST(FramePlan, ATileIsRedrawnUnlessItsCommandsAreExactlyLastFramesOnes)
     EXPECT_EQ(tile_grid(0, 768, 32, {0, 0}).count() + tile_grid(-1, -1, 8, {0, 0}).count(), 0);
 }
 
-TEST(FramePlan, TwoGlyphsTheOldHashTookForOneAreRedrawn)
-{
-    // The old hash kept 16 bits of each x: glyphs sliding within a tile soon collided.
-    std::vector<DrawCommand> seen;
-    for (int src_x = 0; src_x < 4096; src_x += 8) {
-        for (int x = 0; x < 24; ++x) {
-            const DrawCommand now = glyph(x, 7, src_x);
-            for (DrawCommand const& last : seen) {
-                if (old_hash(last) == old_hash(now)) {
-                    EXPECT_EQ(redrawn({last}, {now}, 32), "#");
-                    return;
-                }
-            }
-            seen.push_back(now);
-        }
-    }
-    FAIL() << "no colliding pair";
-}
-
-TEST(FramePlan, DirtyRectsHiddenDrawsPresentPathsAndBatches)
+TEST(FramePlan, DirtyRectsHiddenDrawsAndBatches)
 {
     const TileGrid grid = tile_grid(32, 24, 8, {0, 0}); // 4 x 3 tiles
     std::vector<SDL_Rect> rects{{1, 1, 1, 1}};          // a last frame's, reused
@@ -136,21 +105,6 @@ TEST(FramePlan, DirtyRectsHiddenDrawsPresentPathsAndBatches)
         EXPECT_EQ(marks(hidden), shown);
     }
 
-    using P = PresentPath;
-    const std::pair<FrameDamage, PresentPath> paths[] = {
-        {{768, 0, 0, true, true, false, false, {}, 0}, P::skip},
-        {{768, 10, 2, true, true, false, false, {}, 0}, P::damage_to_preserved},
-        {{768, 10, 2, false, false, false, true, {}, 0}, P::full_to_window}, // nothing preserved
-        {{768, 10, 2, true, true, true, false, {}, 0}, P::full_to_window},   // a copy may land unevenly
-        {{768, 500, 2, true, true, false, false, {}, 0}, P::full_to_window},
-        {{768, 10, 2, true, false, false, false, {}, 0}, P::full_to_preserved},
-        {{768, 100, 40, true, true, false, false, {}, 0}, P::full_to_preserved},
-        {{768, 10, 2, true, true, false, true, {900, 100}, 900}, P::full_to_window},
-        {{768, 500, 2, true, true, false, true, {1100, 100}, 900}, P::damage_to_preserved},
-        {{768, 10, 2, true, false, false, true, {1100, 100}, 900}, P::full_to_preserved}};
-    for (const auto& [damage, path] : paths) {
-        EXPECT_EQ(present_path(damage), path) << "case " << &damage - &paths[0].first;
-    }
     DrawCommand scaled = glyph(0);
     scaled.dst.w = scaled.dst.h = 12;
     EXPECT_TRUE(copy_lands_unevenly(scaled, true));

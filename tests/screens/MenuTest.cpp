@@ -3,6 +3,8 @@
 // pages and D hands the chosen settings to the computer player.
 #include "ScreensTest.h"
 
+#include "screens/MazeEditor.h"
+
 namespace {
 
 TEST(MenuTest, LettersAndClickAreasChangeTheSettingsRoundAndRound)
@@ -77,6 +79,59 @@ TEST(MenuTest, InstructionsOpenFramedInTheWallColourAndClicksLeadBack)
     }
     ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
     EXPECT_EQ(game.settings_shown(), "A55");
+}
+
+// After F4 the labels take clicks in their new places, and each frame in
+// the new size is the whole frame.
+TEST(MenuTest, ClicksFindTheLabelsAfterTheWindowChangesSize)
+{
+    TestApp game;
+    game.compare_every_frame();
+    ASSERT_TRUE(game.open_menu());
+    for (const char* shown : {"A65", "A75"}) {
+        game.tap(SDLK_F4);
+        game.click_cell(1, 10); // TEMPO
+        ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
+        EXPECT_EQ(game.settings_shown(), shown);
+    }
+}
+
+// A key during the attract loop's Demo flash stops the loop on the same maze.
+TEST(MenuTest, AKeyDuringTheAttractLoopsDemoFlashKeepsTheMenu)
+{
+    TestApp game;
+    ASSERT_TRUE(game.open_menu());
+    ASSERT_TRUE(game.tap_until(SDLK_d, [&] { return game.app().is_game_running(); }));
+    game.tap(SDLK_x);
+    ASSERT_TRUE(game.wait_for([&] { return game.menu_panel_shown(); }));
+    // Enter means nothing to the menu: only the flash takes it.
+    EXPECT_TRUE(game.tap_until(SDLK_RETURN, [&] { return game.menu_idle(); })) << "the loop went on";
+    EXPECT_EQ(game.maze_letter_shown(), 'A');
+}
+
+// The designer's grid played over a demo is the designer's game: no computer
+// player steers it. A drag before any toggle writes '+' cells.
+TEST(EditorTest, PlayOverADemoIsNotSteeredAndADragBeforeAToggleWritesPlus)
+{
+    TestApp game;
+    game.app().change_game_state(new NullSpecialState(), false);
+    game.app().start_game(true);
+    game.frame();
+    game.tap(SDLK_F2);
+    game.click_cell(0, 3); // above the grid: no toggle
+    game.drag_to_cell(2, 3);
+    game.drag_to_cell(2, 4);
+    game.mouse_at_cell(2, 4, false);
+    auto* editor = dynamic_cast<MazeEditor*>(game.app().get_current_state());
+    ASSERT_NE(editor, nullptr);
+    const std::string top = "const char* maze[] =\n{\n\t\"" + std::string(32, '#') + "\",\n\t\"#  ++     ";
+    EXPECT_EQ(editor->export_text().substr(0, top.size()), top);
+    game.tap(SDLK_p);
+    ASSERT_TRUE(game.wait_for([&] { return game.app().is_game_running() && game.player_at_start_shown(); }));
+    EXPECT_FALSE(game.app().is_demo_mode());
+    const Uint32 start = SDL_GetTicks(), steps = 4 * game.app().calculate_player_tempo_time();
+    game.wait_for([&] { return SDL_GetTicks() - start > steps; });
+    EXPECT_TRUE(game.player_at_start_shown()) << "the computer player steered the grid's game";
 }
 
 } // namespace

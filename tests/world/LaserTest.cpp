@@ -57,4 +57,25 @@ TEST_F(LaserTest, BeamStopsAtWallsAndTheFirstChaserAndSendsItHome)
     EXPECT_EQ(player().column(), 15);
 }
 
+// Fire with no laser left does nothing; the count stops at 99.
+TEST_F(LaserTest, TheCountStopsAtZeroAndAtNinetyNine)
+{
+    MazeText text;
+    text.open(10, 5, 10, 27);
+    begin(text, true);
+    for (int shot = 0; shot < 21; ++shot) {
+        player().fire();
+        player().no_fire();
+        player().update(0);
+        player().release();
+    }
+    EXPECT_EQ(player().get_lasers(), 0);
+    EXPECT_EQ(app().get_objects().size(), 20u) << "a laser fired with none left";
+    int added = 0;
+    for (int i = 0; i < 100; ++i) {
+        added += player().add_to_laser_count();
+    }
+    EXPECT_EQ(std::pair(player().get_lasers(), added), std::pair(99, 99));
+}
+
 } // namespace
