@@ -8,6 +8,8 @@
 #include <emscripten/html5.h>
 
 namespace {
+// The canvas alone fills the screen (F11); the page's own full screen (its
+// button) keeps the page, and the canvas fits the page's area in it.
 bool full_screen = false;
 
 // SDL reports the whole monitor as the desktop; the game has the page's area
@@ -17,12 +19,19 @@ SDL_Rect PageArea()
     // clang-format off
     const auto side = [](int index) {
         return EM_ASM_INT({
-            const area = Module['kworbleArea'];
+            const area = document.fullscreenElement === Module['canvas'] ? null : Module['kworbleArea'];
             return area ? area()[$0] : Math.floor([innerWidth, innerHeight][$0] * devicePixelRatio);
         }, index);
     };
     // clang-format on
     return SDL_Rect{0, 0, side(0), side(1)};
+}
+
+bool CanvasFillsScreen()
+{
+    // clang-format off
+    return EM_ASM_INT({ return document.fullscreenElement === Module['canvas']; }) != 0;
+    // clang-format on
 }
 
 // SDL sizes the window in CSS pixels and the canvas in device pixels: the
@@ -41,22 +50,21 @@ int ToPoints(int pixels)
     return least;
 }
 
-void SizeCanvas(int width, int height)
+// The largest whole cells the area holds. A canvas filling the screen is
+// stretched to it by the browser whatever its size: the screen's own size
+// in CSS pixels comes nearest, and the game sits centred in it.
+void FitArea()
 {
-    SDL_SetWindowSize(GetGameWindow(), ToPoints(width), ToPoints(height));
-    UpdateScreenData(GetGameWindow());
-}
-
-// The largest whole cells the area holds; in full screen the canvas covers
-// the screen and the game sits centred in it.
-void FitArea(int width, int height)
-{
-    glyph_size = LargestGlyphSizeFor(width, height);
-    if (full_screen) {
-        SizeCanvas(width, height);
+    const SDL_Rect area = PageArea();
+    glyph_size = LargestGlyphSizeFor(area.w, area.h);
+    const double ratio = emscripten_get_device_pixel_ratio();
+    if (CanvasFillsScreen()) {
+        SDL_SetWindowSize(GetGameWindow(), static_cast<int>(std::lround(area.w / ratio)),
+                          static_cast<int>(std::lround(area.h / ratio)));
     } else {
-        SizeCanvas(32 * glyph_size, 24 * glyph_size);
+        SDL_SetWindowSize(GetGameWindow(), ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
     }
+    UpdateScreenData(GetGameWindow());
 }
 
 // A resized window, a turned phone, the browser's own full screen entered or
@@ -64,31 +72,14 @@ void FitArea(int width, int height)
 EM_BOOL FollowFullScreen(int, const EmscriptenFullscreenChangeEvent* event, void*)
 {
     full_screen = event->isFullscreen;
-    if (full_screen) {
-        FitArea(static_cast<int>(event->screenWidth * emscripten_get_device_pixel_ratio()),
-                static_cast<int>(event->screenHeight * emscripten_get_device_pixel_ratio()));
-    } else {
-        const SDL_Rect page = PageArea();
-        FitArea(page.w, page.h);
-    }
+    FitArea();
     return EM_FALSE;
 }
 
 EM_BOOL FollowPage(int, const EmscriptenUiEvent*, void*)
 {
-    const SDL_Rect page = PageArea();
-    FitArea(page.w, page.h);
+    FitArea();
     return EM_FALSE;
-}
-
-SDL_Rect DisplaySize()
-{
-    if (!full_screen) {
-        return PageArea();
-    }
-    SDL_Rect screen{};
-    SDL_GetWindowSizeInPixels(GetGameWindow(), &screen.w, &screen.h);
-    return screen;
 }
 } // namespace
 
@@ -119,19 +110,20 @@ bool CreateGameWindow()
     AdoptGameWindow(window);
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, FollowFullScreen);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, FollowPage);
-    SizeCanvas(window_width, window_height);
+    UpdateScreenData(window);
     return true;
 }
 
 void ToggleScreenSize()
 {
-    const SDL_Rect display = DisplaySize();
+    const SDL_Rect display = PageArea();
     glyph_size = NextGlyphSizeFor(glyph_size, display.w, display.h);
-    if (full_screen) {
-        SetScreenSize(display.w, display.h);
+    if (CanvasFillsScreen()) {
+        SetScreenSize(window_width, window_height);
         return;
     }
-    SizeCanvas(32 * glyph_size, 24 * glyph_size);
+    SDL_SetWindowSize(GetGameWindow(), ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
+    UpdateScreenData(GetGameWindow());
 }
 
 void ToggleFullScreen()

@@ -113,6 +113,9 @@ def road(p, url, downloads):
         wait_for(p, tag + "a second tap lets it run on", lambda img: not paused(img))
         p.button("End")
         wait_for(p, tag + "End ends the game", menu, timeout=30)
+        for on in (True, False):
+            p.button("Full screen")
+            wait_for(p, tag + "Full screen %s" % ("enters" if on else "leaves"), lambda _: p.script("return !!document.fullscreenElement") == on)
         for step in range(6):  # a pinch, and a pull down from the top of the page
             p.touch("touchMove" if step else "touchStart", (1, 150 - 20 * step, 300), (2, 250 + 20 * step, 300))
         p.touch("touchEnd")
