@@ -193,7 +193,7 @@ def justified():
     table = {}
     known = ROOT / "tools/mutate-justified.txt"
     for line in known.read_text().splitlines() if known.exists() else []:
-        parts = [p.strip() for p in line.split("|")]
+        parts = [p.strip() for p in line.split(" | ")]
         if len(parts) == 4 and not line.startswith("#"):
             table[(parts[0], parts[1], parts[2])] = parts[3]
     return table
@@ -304,6 +304,7 @@ def main():
                     log.write(json.dumps(dict(file=file, line=i + 1, function=func, op=op, original=original.strip(),
                                               fault=new.strip(), verdict=verdict, by=by)) + "\n")
     except KeyboardInterrupt:
+        counts["tried"] -= len(restore)  # the fault cut short has no verdict
         print("interrupted", flush=True)
     finally:
         for path, text in restore.items():

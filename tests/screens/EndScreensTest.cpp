@@ -41,6 +41,10 @@ TEST(EndScreensTest, EatingTheLastFoodGivesTheBonusTenLasersAndAFullMaze)
                game.screen().shows_text(14, 24, "BONUS!!!", BRIGHT_WHITE, BRIGHT_RED);
     }));
     game.release(SDLK_UP);
+    // Twenty copies, to the award's end.
+    ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.lasers_shown() == "29"; }));
+    EXPECT_TRUE(game.screen().shows_text(10, 0, "BONUS!!!", BLACK, BRIGHT_CYAN));
+    EXPECT_FALSE(game.screen().shows_text(15, 0, "BONUS!!!", BLACK, BRIGHT_CYAN));
     ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.player_at_start_shown(); })) << "play never resumed";
     EXPECT_TRUE(heard.count(SOUND_BONUS));
     EXPECT_EQ(game.lasers_shown(), "30");

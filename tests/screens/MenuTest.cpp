@@ -3,6 +3,7 @@
 // pages and D hands the chosen settings to the computer player.
 #include "ScreensTest.h"
 
+#include "display/Window.h"
 #include "screens/MazeEditor.h"
 
 namespace {
@@ -71,11 +72,24 @@ TEST(MenuTest, InstructionsOpenFramedInTheWallColourAndClicksLeadBack)
                game.screen().shows_text(22, 0, bar, wall, wall);
     })) << "page 1 framed in the wall colour";
 
-    // A click every frame: those during a page's reveal are lost, the next turns it.
+    // A click every frame: those during a page's reveal are lost, the next
+    // turns it. The next page is revealed over the last: line 20, still
+    // unrevealed as page 2 shows, holds what it held on page 1.
+    const auto line_20 = [&] {
+        int w = 0, h = 0;
+        const std::vector<Uint32> pixels = game.read_window(w, h);
+        return std::vector<Uint32>(pixels.begin() + (game_offset_y + 20 * glyph_size) * w,
+                                   pixels.begin() + (game_offset_y + 21 * glyph_size) * w);
+    };
+    std::vector<Uint32> page_1;
     for (int page = 2; page <= 4; ++page) {
         auto turned = [&] { return page < 4 ? game.instructions_page_shown(page) : game.menu_panel_shown(); };
-        ASSERT_TRUE(game.wait_for([&] { return turned() || (TestApp::queue_click(12, 16), false); })) << page;
+        ASSERT_TRUE(game.wait_for([&] {
+            page_1 = page == 2 && game.instructions_page_shown(1) ? line_20() : page_1;
+            return turned() || (TestApp::queue_click(12, 16), false);
+        })) << page;
         EXPECT_TRUE(page == 4 || game.screen().shows_text(2, 0, bar, wall, wall));
+        EXPECT_TRUE(page != 2 || line_20() == page_1) << "page 2 was revealed over another picture";
     }
     ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
     EXPECT_EQ(game.settings_shown(), "A55");
