@@ -26,6 +26,10 @@ bool draws_triangles(SDL_Renderer* renderer)
 FrameCache::FrameCache(SDL_Renderer* renderer)
     : renderer(renderer), batched(draws_triangles(renderer)), batches(renderer), presenter(renderer)
 {
+    // A back buffer that survives costs no copy; on the web a render target
+    // would also cost every changed frame a synchronous round trip to the
+    // browser's GPU process. A render target is made when a frame needs it.
+    preserved.where = presenter.preserves_back_buffer() ? Preserved::back_buffer : Preserved::render_target;
     commands.reserve(4096);
     last_commands.reserve(4096);
 }
@@ -122,22 +126,22 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
     damage.damaged = static_cast<int>(std::count(damaged.begin(), damaged.end(), std::uint8_t{1}));
     rects.clear();
     if (damage.damaged > 0) {
-        damage.preserved_exists = ensure_preserved(w, h);
-        damage.preserved_current = preserved_current;
+        ensure_preserved(w, h);
+        damage.preserved = preserved;
         damage.uneven_copy = std::any_of(commands.begin(), commands.end(),
                                          [this](DrawCommand const& c) { return copy_lands_unevenly(c, batched); });
         dirty_rects(grid, damaged, rects);
         damage.rects = static_cast<int>(rects.size());
         hidden_commands(lists, commands, hidden);
-        damage.shades_pixels = batched;
+        damage.shades_pixels = batched && presenter.shades_on_cpu();
         damage.cost = draw_cost(commands, hidden, rects);
-        damage.target_copy = presenter.preserves_back_buffer() ? 0 : quad_copy_cost + plain_copy_cost * w * h;
+        damage.target_copy = preserved.where == Preserved::render_target ? quad_copy_cost + plain_copy_cost * w * h : 0;
     }
     const PresentPath path = present_path(damage);
     if (path != PresentPath::skip && !draw_path(path, grid)) {
         // Nothing of this frame can be trusted to be on the screen.
         std::fill(undrawn.begin(), undrawn.end(), std::uint8_t{1});
-        preserved_current = false;
+        preserved.current = false;
     }
     last_commands.swap(commands);
     commands.clear();
@@ -151,8 +155,8 @@ void FrameCache::present(int tile_size, SDL_Point tile_origin)
 bool FrameCache::draw_path(PresentPath path, TileGrid const& grid)
 {
     if (path == PresentPath::full_to_preserved || path == PresentPath::damage_to_preserved) {
-        // Without a render target of its own the window is the preserved frame.
-        if (render_target && SDL_SetRenderTarget(renderer, render_target.get()) != 0) {
+        const bool target = preserved.where == Preserved::render_target;
+        if (target && SDL_SetRenderTarget(renderer, render_target.get()) != 0) {
             give_up("could not draw into the render target");
         } else {
             if (path == PresentPath::full_to_preserved) {
@@ -162,8 +166,8 @@ bool FrameCache::draw_path(PresentPath path, TileGrid const& grid)
                     draw_commands(grid, &r);
                 }
             }
-            preserved_current = true;
-            if (render_target) {
+            preserved.current = true;
+            if (target) {
                 if (SDL_SetRenderTarget(renderer, nullptr) != 0) {
                     // Still drawing into the target: copying it onto itself shows nothing.
                     return false;
@@ -177,43 +181,34 @@ bool FrameCache::draw_path(PresentPath path, TileGrid const& grid)
         }
     }
     draw_commands(grid, nullptr);
-    preserved_current = presenter.preserves_back_buffer();
+    preserved.current = preserved.where == Preserved::back_buffer;
     presenter.show(nullptr);
     return true;
 }
 
-bool FrameCache::ensure_preserved(int w, int h)
+void FrameCache::ensure_preserved(int w, int h)
 {
-    if (full_frames_only) {
-        return false;
-    }
-    // On the web a render target would also cost every changed frame a
-    // synchronous round trip to the browser's GPU process.
-    if (presenter.preserves_back_buffer()) {
-        if (w != width || h != height) {
-            presenter.resized();
-            preserved_current = false;
-            width = w;
-            height = h;
-        }
-        if (presenter.preserves_back_buffer()) {
-            return true;
-        }
-    }
-    if (render_target && w == width && h == height) {
-        return true;
-    }
-    render_target.reset();
-    preserved_current = false;
+    const bool resized = w != width || h != height;
     width = w;
     height = h;
+    if (preserved.where == Preserved::back_buffer && resized) {
+        presenter.resized();
+        preserved.current = false;
+        if (!presenter.preserves_back_buffer()) {
+            preserved.where = Preserved::render_target;
+        }
+    }
+    if (preserved.where != Preserved::render_target || (render_target && !resized)) {
+        return;
+    }
+    render_target.reset();
+    preserved.current = false;
     render_target.reset(SDL_CreateTexture(renderer, frame_format(renderer), SDL_TEXTUREACCESS_TARGET, w, h));
     if (!render_target) {
         give_up("could not make the render target");
-        return false;
+        return;
     }
     SDL_SetTextureBlendMode(render_target.get(), SDL_BLENDMODE_NONE);
-    return true;
 }
 
 void FrameCache::give_up(const char* what)
@@ -221,8 +216,7 @@ void FrameCache::give_up(const char* what)
     printf("Drawing every frame whole from now on: %s: %s\n", what, SDL_GetError());
     fflush(stdout);
     render_target.reset();
-    preserved_current = false;
-    full_frames_only = true;
+    preserved = PreservedFrame{};
 }
 
 void FrameCache::draw_commands(TileGrid const& grid, SDL_Rect const* clip)

@@ -29,7 +29,8 @@ public:
 
 private:
     SDL_Rect renderer_clip() const;
-    bool ensure_preserved(int width, int height);
+    // Makes or remakes the preserved frame for a window of this size.
+    void ensure_preserved(int width, int height);
     void give_up(const char* what);
     // Draws the commands that affect clip (all of them without one).
     void draw_commands(TileGrid const& grid, SDL_Rect const* clip);
@@ -41,11 +42,10 @@ private:
     bool batched;
     DrawBatches batches;
     Presenter presenter;
-    Texture render_target;
+    PreservedFrame preserved;
+    Texture render_target; // the preserved frame's pixels when it is a render target
     int width = 0;
     int height = 0;
-    bool preserved_current = false;
-    bool full_frames_only = false;
     std::vector<DrawCommand> commands;
     std::vector<DrawCommand> last_commands;
     TileLists lists;

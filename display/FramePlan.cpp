@@ -263,7 +263,7 @@ PresentPath present_path(FrameDamage const& f)
     if (f.tiles <= 0 || f.damaged == 0) {
         return PresentPath::skip;
     }
-    if (!f.preserved_exists || f.uneven_copy) {
+    if (f.preserved.where == Preserved::nowhere || f.uneven_copy) {
         return PresentPath::full_to_window;
     }
     if (f.shades_pixels) {
@@ -272,7 +272,7 @@ PresentPath present_path(FrameDamage const& f)
         if (f.cost.full <= f.cost.damage + f.target_copy || f.rects > 32) {
             return PresentPath::full_to_window;
         }
-        return f.preserved_current ? PresentPath::damage_to_preserved : PresentPath::full_to_preserved;
+        return f.preserved.current ? PresentPath::damage_to_preserved : PresentPath::full_to_preserved;
     }
     // Most of the picture damaged, drawing it straight to the window costs
     // less than drawing it into the render target and copying that.
@@ -281,7 +281,7 @@ PresentPath present_path(FrameDamage const& f)
     }
     // Each rectangle walks the whole frame's drawing: past a few dozen, one
     // pass over all of it costs less.
-    if (!f.preserved_current || f.rects > 32) {
+    if (!f.preserved.current || f.rects > 32) {
         return PresentPath::full_to_preserved;
     }
     return PresentPath::damage_to_preserved;

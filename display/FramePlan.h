@@ -96,7 +96,12 @@ DrawCost draw_cost(std::vector<DrawCommand> const& commands, std::vector<std::ui
 
 // The preserved frame is the picture the next frame's damage is drawn onto:
 // a render target texture, or the window's back buffer where it survives a
-// present.
+// present; nowhere when neither can be had, and every frame is drawn whole.
+enum class Preserved : std::uint8_t { nowhere, render_target, back_buffer };
+struct PreservedFrame {
+    Preserved where = Preserved::nowhere;
+    bool current = false; // it holds the last frame
+};
 enum class PresentPath {
     skip,               // nothing drawn, nothing presented
     full_to_window,     // every command straight to the window
@@ -107,11 +112,10 @@ struct FrameDamage {
     int tiles = 0;
     int damaged = 0;
     int rects = 0;
-    bool preserved_exists = false;  // a preserved frame exists and can be drawn into
-    bool preserved_current = false; // it holds the last frame
-    bool uneven_copy = false;       // a copy of this frame may land unevenly
-    // A renderer that shades every pixel it draws, the render target's copy
-    // to the window too, takes the path that costs it less.
+    PreservedFrame preserved;
+    bool uneven_copy = false; // a copy of this frame may land unevenly
+    // A software rasteriser, which shades every pixel it draws, the render
+    // target's copy to the window too, takes the path that costs it less.
     bool shades_pixels = false;
     DrawCost cost;
     long long target_copy = 0; // the render target's copy to the window

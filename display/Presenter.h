@@ -19,6 +19,10 @@ public:
     explicit Presenter(SDL_Renderer* renderer);
 
     bool preserves_back_buffer() const { return preserved; }
+    // GL drawn by a software rasteriser, where every quad and pixel shaded
+    // costs the CPU: there a frame takes the present path that costs least.
+    // A graphics card, or a renderer that does not say, takes simple rules.
+    bool shades_on_cpu() const { return software; }
     // The window's size changed: its picture is lost, and the GL driver
     // learns the new size at a swap.
     void resized();
@@ -40,5 +44,6 @@ private:
 
     SDL_Renderer* renderer;
     bool preserved = false;
+    bool software = false;
     SubBufferCopy glx;
 };

@@ -66,10 +66,11 @@ Presenter::Presenter(SDL_Renderer* renderer) : renderer(renderer)
     }
     const char* list = extensions(display, screen);
     unsigned int accelerated = 1;
+    software = has_extension(list, "GLX_MESA_query_renderer") &&
+               renderer_integer(glx_renderer_accelerated_mesa, &accelerated) && accelerated == 0;
     // On a GPU the render target's copy costs next to nothing, and a render
     // target is the present path every driver supports.
-    if (!has_extension(list, "GLX_MESA_copy_sub_buffer") || !has_extension(list, "GLX_MESA_query_renderer") ||
-        !renderer_integer(glx_renderer_accelerated_mesa, &accelerated) || accelerated != 0) {
+    if (!software || !has_extension(list, "GLX_MESA_copy_sub_buffer")) {
         return;
     }
     glx.copy = glx_function<decltype(glx.copy)>("glXCopySubBufferMESA");

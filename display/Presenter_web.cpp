@@ -24,8 +24,10 @@ bool context_preserves()
 } // namespace
 
 // SDL's software framebuffer is copied whole to the canvas and kept between frames.
+// WebGL keeps the costs of a software rasteriser: a page is rarely told what
+// draws it, and a browser that distrusts the GPU draws on the CPU.
 Presenter::Presenter(SDL_Renderer* renderer)
-    : renderer(renderer), preserved(is_software(renderer) || context_preserves())
+    : renderer(renderer), preserved(is_software(renderer) || context_preserves()), software(!is_software(renderer))
 {
 }
 

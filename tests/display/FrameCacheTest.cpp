@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -130,6 +131,31 @@ TEST(FramePlan, DirtyRectsHiddenDrawsAndBatches)
     }
     plan_batches(TileGrid{}, {draw(B::geometry, tex, 0)}, plan);
     EXPECT_EQ(plan.batch_of, std::vector<int>{0});
+}
+
+TEST(FramePlan, ASoftwareRasteriserTakesTheCheaperPathAGraphicsCardTheSimpleRules)
+{
+    using P = PresentPath;
+    const PreservedFrame target{Preserved::render_target, true};
+    const PreservedFrame stale{Preserved::render_target, false};
+    const PreservedFrame back{Preserved::back_buffer, true};
+    // damaged tiles of 100, rects, preserved frame, shades pixels, costs: full, damage, target copy
+    const std::tuple<int, int, PreservedFrame, bool, DrawCost, long long, P> cases[] = {
+        {0, 0, target, false, {}, 0, P::skip},
+        {1, 1, target, false, {100, 1000}, 5000, P::damage_to_preserved}, // costs are not a GPU's
+        {1, 1, stale, false, {}, 0, P::full_to_preserved},
+        {1, 1, {}, false, {}, 0, P::full_to_window},
+        {60, 1, target, false, {}, 0, P::full_to_window},
+        {10, 33, target, false, {}, 0, P::full_to_preserved},
+        {60, 1, back, true, {1000, 100}, 0, P::damage_to_preserved},
+        {1, 1, target, true, {1000, 100}, 2000, P::full_to_window},
+        {1, 1, stale, true, {1000, 100}, 0, P::full_to_preserved},
+    };
+    int row = 0;
+    for (const auto& [damaged, rects, preserved, shades, cost, copy, path] : cases) {
+        const FrameDamage f{100, damaged, rects, preserved, false, shades, cost, copy};
+        EXPECT_EQ(present_path(f), path) << "case " << row++;
+    }
 }
 
 namespace {
