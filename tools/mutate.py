@@ -36,8 +36,8 @@ RULE_FILES = [
     "world/DemoController.cpp", "screens/LevelClearSpecialState.cpp", "screens/EndGameSpecialState.cpp",
     "screens/MenuInput.cpp", "screens/MenuScript.cpp", "screens/MenuSpecialState.cpp", "screens/MazeEditor.cpp",
     "screens/MazeExport.cpp", "screens/MazePlayCheck.cpp", "screens/InstructionsState.cpp",
-    "screens/TitleScreen.cpp", "sound/Mixer.cpp", "sound/MySoundManager.cpp", "display/Window.cpp",
-    "display/FramePlan.cpp", "display/FrameCache.cpp", "display/Presenter.cpp", "display/TextPrinting.cpp",
+    "screens/TitleScreen.cpp", "sound/Mixer.cpp", "sound/MySoundManager.cpp", "display/Window_shared.cpp", "display/Window_desktop.cpp",
+    "display/FramePlan.cpp", "display/FrameCache.cpp", "display/Presenter_desktop.cpp", "display/TextPrinting.cpp",
 ]
 SOURCES = ["app", "base", "display", "world", "screens", "sound", "debug"]
 TESTS = ["world_test", "sound_test", "display_test", "tools_test", "app_test", "screens_test", "e2e_test"]
