@@ -9,15 +9,19 @@ Player::update); without targets every rule-bearing file is taken. Faults: a
 flipped comparison, && and || swapped, true and false swapped, a ! dropped,
 an if or while condition made always true or false, a call statement
 removed, an integer constant one higher. Each fault is built in its own
-build folder (incrementally), then the test programs run, the most relevant
-first, each stopping at its first failure, under a timeout of twice its
-clean run plus 30 s. The source is restored after each fault, on Ctrl-C too,
-and at the next start if the tool was killed. Faults that do not compile
-are counted apart; survivors listed in tools/mutate-justified.txt (file |
-original line | faulty line | why) are counted as justified. A tool for people, not
-CI: the whole game takes hours on two cores, so --per-function samples.
+build folder (incrementally), then every test case runs, side by side
+(--parallel; most wait on the game's clock, not the CPU), the most relevant
+programs first, under a timeout of twice its clean time plus 30 s, until
+one fails; that one is run again alone to confirm it. A fault takes about
+half a minute. The source is restored after each fault, on Ctrl-C too, and
+at the next start if the tool was killed. Faults that do not compile are
+counted apart; survivors listed in tools/mutate-justified.txt (file |
+original line | faulty line | why) are counted as justified. A tool for
+people, not CI: one fault a function over the whole game takes a few hours
+on two cores; --per-function and --max sample.
 """
 import argparse
+import fnmatch
 import json
 import os
 import random
@@ -157,36 +161,74 @@ def run(cmd, cwd, timeout=None):
             proc.wait()
 
 
-def build(args, target):
-    return run(["cmake", "--build", str(args.build), "-j", str(args.jobs), "--target", target], ROOT) == 0
+def build(args, targets):
+    return run(["cmake", "--build", str(args.build), "-j", str(args.jobs), "--target"] + targets, ROOT) == 0
 
 
 def test_path(args, name):
     return str(next(args.build.glob("tests/*/" + name)))
 
 
-def run_test(args, name, timeout):
-    cmd = [test_path(args, name), "--gtest_fail_fast"]
-    if args.skip:
-        cmd.append("--gtest_filter=-" + ":".join(args.skip))
-    return run(cmd, args.build, timeout)
+def case_command(args, name, case):
+    return [test_path(args, name), "--gtest_filter=" + case]
 
 
 def baseline(args):
+    """Every test case of every program, with its clean time in seconds."""
     cache = args.build / "mutate-baseline.json"
     if cache.exists() and not args.rebaseline:
         return json.loads(cache.read_text())
+    if not build(args, TESTS):
+        sys.exit("the clean tree does not build")
     times = {}
     for name in TESTS:
-        if not build(args, name):
-            sys.exit("the clean tree does not build")
-        start = time.time()
-        if run_test(args, name, None) != 0:
+        out = subprocess.run([test_path(args, name)], cwd=args.build, capture_output=True, text=True)
+        if out.returncode != 0:
             sys.exit(f"{name} fails on the clean tree")
-        times[name] = time.time() - start
-        print(f"clean {name}: {times[name]:.0f} s", flush=True)
+        times[name] = {m[0]: int(m[1]) / 1000 for m in re.findall(r"\[       OK \] (\S+) \((\d+) ms\)", out.stdout)
+                       if not any(fnmatch.fnmatch(m[0], skip) for skip in args.skip)}
+        print(f"clean {name}: {len(times[name])} cases, {sum(times[name].values()):.0f} s", flush=True)
     cache.write_text(json.dumps(times))
     return times
+
+
+def first_failure(args, cases):
+    """The first case that fails, run side by side (most cases wait on the game's clock, not the CPU); a
+    failure is confirmed by running that case alone, since a test that waits on the clock may fail
+    under load. Returns (program, case, timed out) or None."""
+    waiting, running, finished = list(cases), {}, set()
+    failed = None
+    try:
+        while (waiting or running) and failed is None:
+            while waiting and len(running) < args.parallel:
+                name, case, clean = waiting.pop(0)
+                proc = subprocess.Popen(case_command(args, name, case), cwd=args.build, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL, start_new_session=True)
+                running[proc] = (name, case, clean, time.monotonic() + 2 * clean + 30)
+            time.sleep(0.05)
+            for proc, (name, case, clean, deadline) in list(running.items()):
+                rc = proc.poll()
+                if rc is None and time.monotonic() < deadline:
+                    continue
+                if rc is None:
+                    os.killpg(proc.pid, signal.SIGKILL)
+                    proc.wait()
+                del running[proc]
+                finished.add(case)
+                if rc != 0 and failed is None:
+                    failed = (name, case, clean)
+    finally:
+        for proc in running:
+            os.killpg(proc.pid, signal.SIGKILL)
+            proc.wait()
+    if failed is None:
+        return None
+    name, case, clean = failed
+    rc = run(case_command(args, name, case), args.build, 2 * clean + 30)
+    if rc != 0:
+        return name, case, rc is None
+    print(f"    {case} failed only beside others; going on", flush=True)
+    return first_failure(args, [c for c in cases if c[1] not in finished])
 
 
 def justified():
@@ -204,6 +246,7 @@ def main():
     parser.add_argument("targets", nargs="*", help="FILE or FILE:FUNCTION")
     parser.add_argument("--build", type=Path, default=ROOT / "build-mutate")
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--parallel", type=int, default=8, help="test cases run side by side")
     parser.add_argument("--per-function", type=int, default=0, help="sample at most N faults a function")
     parser.add_argument("--ops", default="", help="only these kinds, e.g. cmp,call")
     parser.add_argument("--max", type=int, default=0, help="then sample at most N faults in all")
@@ -275,18 +318,15 @@ def main():
             counts["tried"] += 1
             order = FIRST.get(file.split("/")[0], []) + [t for t in TESTS if t not in FIRST.get(file.split("/")[0], [])]
             verdict, by = "survived", ""
-            if not build(args, order[0]):
+            cases = [(name, case, clean[name][case]) for name in order
+                     for case in sorted(clean[name], key=clean[name].get, reverse=True)]
+            if not build(args, TESTS):
                 verdict = "uncompilable"
             else:
-                for name in order:
-                    if not build(args, name):
-                        verdict = "uncompilable"
-                        break
-                    rc = run_test(args, name, 2 * clean[name] + 30)
-                    if rc != 0:
-                        verdict, by = ("timeout" if rc is None else "caught"), name
-                        break
-                if verdict == "survived" and args.ctest and build(args, "all"):
+                failure = first_failure(args, cases)
+                if failure:
+                    verdict, by = ("timeout" if failure[2] else "caught"), failure[1]
+                if verdict == "survived" and args.ctest and build(args, ["all"]):
                     if run(["ctest", "--test-dir", str(args.build), "-R", args.ctest, "--stop-on-failure"], ROOT) != 0:
                         verdict, by = "caught", "ctest"
             path.write_text(text)
@@ -298,7 +338,7 @@ def main():
             counts[verdict] += 1
             if verdict == "survived":
                 survivors.append(where)
-            print(f"[{counts['tried']}/{len(chosen)}] {verdict:12} {by:13} {where}", flush=True)
+            print(f"[{counts['tried']}/{len(chosen)}] {verdict:12} {by:40.40} {where}", flush=True)
             if args.log:
                 with args.log.open("a") as log:
                     log.write(json.dumps(dict(file=file, line=i + 1, function=func, op=op, original=original.strip(),
