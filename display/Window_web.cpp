@@ -34,37 +34,64 @@ bool CanvasFillsScreen()
     // clang-format on
 }
 
-// SDL sizes the window in CSS pixels and the canvas in device pixels: the
-// fewest whole CSS pixels that make whole device pixels, at least `pixels` of
-// them. On any other size the browser scales the canvas a fraction and blurs
-// it; the game screen sits centred in the pixel or few over.
-int ToPoints(int pixels)
+// The cell on the page, in device pixels: the largest whole cells the area holds.
+int page_cell = 8;
+
+// The canvas draws cells of 16 and the browser enlarges it a whole number of
+// times, pixel for pixel: the glyphs are 8x8 doubled and the pictures
+// 256x192, so nothing is lost, and a phone composites a ninth of the pixels.
+// A cell no whole number of 16s draws at its own size.
+int EnlargementFor(int cell)
+{
+    return cell % 16 == 0 ? cell / 16 : 1;
+}
+
+// The fewest whole CSS pixels that make whole device pixels, a whole number
+// of canvas pixels each, at least `pixels` of them. On any other size the
+// browser scales the canvas a fraction and blurs it; the game screen sits
+// centred in the pixel or few over.
+int ToPoints(int pixels, int enlargement)
 {
     const double ratio = emscripten_get_device_pixel_ratio();
     const int least = static_cast<int>(std::ceil(pixels / ratio - 1e-9));
-    for (int points = least; points < least + 64; ++points) {
-        if (std::abs(points * ratio - std::round(points * ratio)) < 1e-9) {
+    for (int points = least; points < least + 64 * enlargement; ++points) {
+        const double device = points * ratio;
+        if (std::abs(device - std::round(device)) < 1e-9 && std::lround(device) % enlargement == 0) {
             return points;
         }
     }
     return least;
 }
 
-// The largest whole cells the area holds. A canvas filling the screen is
-// stretched to it by the browser whatever its size: the screen's own size
-// in CSS pixels comes nearest, and the game sits centred in it.
+// SDL sizes the window in canvas pixels; the page shows it `enlargement`
+// times as large in device pixels.
+void SizeCanvas()
+{
+    const int enlargement = EnlargementFor(page_cell);
+    glyph_size = page_cell / enlargement;
+    const int w = ToPoints(32 * page_cell, enlargement);
+    const int h = ToPoints(24 * page_cell, enlargement);
+    const double ratio = emscripten_get_device_pixel_ratio();
+    SDL_SetWindowSize(GetGameWindow(), static_cast<int>(std::lround(w * ratio)) / enlargement,
+                      static_cast<int>(std::lround(h * ratio)) / enlargement);
+    emscripten_set_element_css_size("#canvas", w, h);
+    UpdateScreenData(GetGameWindow());
+}
+
+// A canvas filling the screen is stretched to it by the browser whatever its
+// size: the screen's own device pixels come nearest, and the game sits
+// centred in them.
 void FitArea()
 {
     const SDL_Rect area = PageArea();
-    glyph_size = LargestGlyphSizeFor(area.w, area.h);
-    const double ratio = emscripten_get_device_pixel_ratio();
+    page_cell = LargestGlyphSizeFor(area.w, area.h);
     if (CanvasFillsScreen()) {
-        SDL_SetWindowSize(GetGameWindow(), static_cast<int>(std::lround(area.w / ratio)),
-                          static_cast<int>(std::lround(area.h / ratio)));
+        glyph_size = page_cell;
+        SDL_SetWindowSize(GetGameWindow(), area.w, area.h);
+        UpdateScreenData(GetGameWindow());
     } else {
-        SDL_SetWindowSize(GetGameWindow(), ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
+        SizeCanvas();
     }
-    UpdateScreenData(GetGameWindow());
 }
 
 // A resized window, a turned phone, the browser's own full screen entered or
@@ -91,41 +118,35 @@ int CalculateMaximumGlyphSize()
 
 bool CreateGameWindow()
 {
-    // The page's area is already what the game may fill; the canvas has one
-    // canvas pixel to each device pixel, so the browser never rescales it.
-    glyph_size = CalculateMaximumGlyphSize();
-    window_width = 32 * glyph_size;
-    window_height = 24 * glyph_size;
-    raw_remove_game_screen_offset();
-    const int w = ToPoints(window_width);
-    const int h = ToPoints(window_height);
-    SDL_Window* window = SDL_CreateWindow("Kworble", 0, 0, w, h, SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI);
+    // A window of canvas pixels: the page, not SDL, says how large it shows.
+    page_cell = CalculateMaximumGlyphSize();
+    SDL_Window* window = SDL_CreateWindow("Kworble", 0, 0, 256, 192, SDL_WINDOW_OPENGL);
     if (window == nullptr) {
-        window = SDL_CreateWindow("Kworble", 0, 0, w, h, SDL_WINDOW_ALLOW_HIGHDPI);
+        window = SDL_CreateWindow("Kworble", 0, 0, 256, 192, 0);
     }
     if (window == nullptr) {
         puts(SDL_GetError());
         return false;
     }
     AdoptGameWindow(window);
+    raw_remove_game_screen_offset();
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, FollowFullScreen);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, FollowPage);
-    UpdateScreenData(window);
+    SizeCanvas();
     return true;
 }
 
 void ToggleScreenSize()
 {
     const SDL_Rect display = PageArea();
-    glyph_size = NextGlyphSizeFor(glyph_size, display.w, display.h);
+    page_cell = NextGlyphSizeFor(page_cell, display.w, display.h);
     if (CanvasFillsScreen()) {
+        glyph_size = page_cell;
         SetScreenSize(window_width, window_height);
         return;
     }
-    SDL_SetWindowSize(GetGameWindow(), ToPoints(32 * glyph_size), ToPoints(24 * glyph_size));
-    UpdateScreenData(GetGameWindow());
+    SizeCanvas();
 }
-
 void ToggleFullScreen()
 {
     if (full_screen) {

@@ -8,6 +8,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+import web_test
 
 REFUSE_JS = """const getContext = HTMLCanvasElement.prototype.getContext;
 HTMLCanvasElement.prototype.getContext = function (type, attributes) {
@@ -17,10 +18,7 @@ HTMLCanvasElement.prototype.getContext = function (type, attributes) {
 
 
 def menu(img):  # the blue maze, and the menu's white panel beside it
-    g = min(img.width // 32, img.height // 24)
-    cell = lambda line, column: img.crop(((img.width - 32 * g) // 2 + column * g, (img.height - 24 * g) // 2 + line * g,
-                                          (img.width - 32 * g) // 2 + (column + 1) * g,
-                                          (img.height - 24 * g) // 2 + (line + 1) * g)).getcolors(1 << 16)
+    cell = lambda line, column: web_test.cells(img, line, column).getcolors(1 << 16)
     return [c for _, c in cell(12, 0)] == [(0, 0, 255)] and sum((255, 255, 255) in [c for _, c in cell(line, 29)]
                                                                 for line in range(4, 20)) > 12
 

@@ -27,7 +27,7 @@ class Phone(Chromium):
     def shot(self):  # the page in device pixels, where the canvas sits on whole ones
         page = Image.open(io.BytesIO(base64.b64decode(self.cdp("Page.captureScreenshot")["data"]))).convert("RGB")
         x, y, w, h = self.script("const r = canvas.getBoundingClientRect(), d = devicePixelRatio;"
-                                 "return [Math.round(r.left * d), Math.round(r.top * d), canvas.width, canvas.height]")
+                                 "return [r.left, r.top, r.width, r.height].map((v) => Math.round(v * d))")
         return page.crop((x, y, x + w, y + h))
 
     held = False

@@ -102,10 +102,18 @@ class Firefox(Chromium):
         self.node.wait(30)
 
 
+def game_screen(width, height):
+    """Cell size and top left of the 32x24 game screen centred in a canvas of device pixels: cells are whole
+    eighths, drawn as cells of 16 canvas pixels enlarged a whole number of times where they are sixteenths,
+    and the canvas is at most a few pixels over."""
+    g = min(width // 32, height // 24) // 8 * 8
+    s = g // 16 if g % 16 == 0 else 1
+    return g, (width // s - 32 * g // s) // 2 * s, (height // s - 24 * g // s) // 2 * s
+
+
 def cells(img, line, first, last=None):
-    """Cells first..last of a line of the centred 32x24 game screen."""
-    g = min(img.width // 32, img.height // 24)
-    x, y = (img.width - 32 * g) // 2, (img.height - 24 * g) // 2
+    """Cells first..last of a line of the game screen."""
+    g, x, y = game_screen(img.width, img.height)
     return img.crop((x + first * g, y + line * g, x + ((last or first) + 1) * g, y + (line + 1) * g))
 
 
@@ -153,8 +161,10 @@ score_of, lasers_of = (lambda img: cells(img, 23, 6, 10).tobytes()), (lambda img
 
 def cell_at(b, line, column):
     """A cell's centre in CSS pixels from the canvas's top left."""
-    width = b.script("return document.getElementById('canvas').getBoundingClientRect().width")
-    return (column + 0.5) * width / 32, (line + 0.5) * width / 32
+    w, h, d = b.script("const r = document.getElementById('canvas').getBoundingClientRect();"
+                       "return [r.width, r.height, devicePixelRatio]")
+    g, x, y = game_screen(round(w * d), round(h * d))
+    return (x + (column + 0.5) * g) / d, (y + (line + 0.5) * g) / d
 
 
 def road(b, url, downloads):
