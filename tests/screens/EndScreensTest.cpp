@@ -76,6 +76,8 @@ TEST(EndScreensTest, NewBestIsCelebratedThenPlayStartsAfreshAndAnEqualScoreIsNoN
 
     heard.clear();
     game.tap(SDLK_p);
+    ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.score_shown() == "00000"; }));
+    EXPECT_FALSE(game.app().is_game_running()) << "the set-up did not reset the score before play";
     ASSERT_TRUE(wait_hearing(game, heard, [&] { return game.player_at_start_shown() && !game.menu_panel_shown(); }))
         << "Play never started a game";
     EXPECT_TRUE(heard.count(SOUND_PLAY_SELECTED) && heard.count(SOUND_GAME_SETUP));
