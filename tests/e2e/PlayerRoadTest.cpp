@@ -45,13 +45,21 @@ TEST(PlayerRoadTest, FromTheTitleThroughOneGameBackToTheMenu)
     ASSERT_TRUE(game.wait_for([&] { return game.scored(); })) << "steering up never scored";
     EXPECT_EQ(game.score_shown(), "00010") << "one step, one food, ten points";
     game.release(SDLK_UP);
-    bool up_the_column = false;
-    for (int line = 3; line < 12; ++line) {
-        up_the_column = up_the_column || screen.shows(line, 16, 132, BLACK, BRIGHT_WHITE);
-    }
-    EXPECT_TRUE(up_the_column) << "the player went somewhere other than up its column";
+    const auto line_in_column = [&] {
+        int found = -1;
+        for (int line = 3; line <= 12; ++line) {
+            found = screen.shows(line, 16, 132, BLACK, BRIGHT_WHITE) ? line : found;
+        }
+        return found;
+    };
+    const int line = line_in_column();
+    EXPECT_TRUE(line >= 3 && line < 12) << "the player went somewhere other than up its column";
     game.tap(SDLK_SPACE);
     ASSERT_TRUE(game.wait_for([&] { return game.lasers_shown() == "19"; })) << "the laser never fired";
+    // The beam holds the player until it has run its course.
+    game.press(SDLK_DOWN);
+    EXPECT_TRUE(game.wait_for([&] { return line_in_column() > line; })) << "the player never moved after the beam";
+    game.release(SDLK_DOWN);
 
     // The pause box and the overlay's positions view (its timings change with
     // every drawing, the comparison's too), in every window size.
