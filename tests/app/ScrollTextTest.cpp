@@ -24,6 +24,8 @@ TEST(ScrollTextTest, CommandsInTheTextSetInkPaperAndSpeed)
         {"[ink=pink][colour=red]A", MAGENTA, WHITE, 1.0}, // unknown colours show magenta, unknown names nothing
         {"[speed=2.5cps]A", BLACK, WHITE, 2.5},           // numbers read as a stream reads them: the longest prefix
         {"[speed=+4.25e-1x]A", BLACK, WHITE, 0.425},
+        {"[speed=2e+1]A", BLACK, WHITE, 20.0},
+        {"[speed=3e]A", BLACK, WHITE, 3.0},
         {"[speed=fast]A", BLACK, WHITE, 1.0}, // or none: the default
     };
     for (const Case& c : cases) {
