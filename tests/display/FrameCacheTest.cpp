@@ -69,6 +69,7 @@ TEST(FramePlan, ATileIsRedrawnUnlessItsCommandsAreExactlyLastFramesOnes)
         {{paper(16, red), glyph(16)}, {glyph(16), paper(16, red)}, "..#."}, // drawn in another order
         {{glyph(-20), glyph(40)}, {}, "...."},                              // off the window
         {{}, {paper(0, white, Kind::clear, 32)}, "####"},
+        {{}, {{Kind::fill, nullptr, 0, {}, {8, 7, 8, 1}, red, SDL_BLENDMODE_NONE, {}}}, ".#.."}, // one pixel high
     };
     for (const Case& c : cases) {
         EXPECT_EQ(redrawn(c.last, c.now), c.redrawn) << "case " << &c - cases;
