@@ -256,6 +256,7 @@ def main():
     parser.add_argument("--ctest", help="then the ctest tests matching this, e.g. opengl for the xvfb roads")
     parser.add_argument("--list", action="store_true", help="list the faults, run nothing")
     parser.add_argument("--rebaseline", action="store_true", help="time the clean tests again")
+    parser.add_argument("--again", type=Path, help="the survivors of this log, once more (after new tests)")
     parser.add_argument("--log", type=Path, help="append one JSON line a fault; faults already in it are skipped")
     args = parser.parse_args()
 
@@ -269,7 +270,15 @@ def main():
             saved.with_suffix("").write_bytes(saved.read_bytes())
             saved.unlink()
     chosen, rng = [], random.Random(args.seed)
-    for target in args.targets or RULE_FILES:
+    for d in map(json.loads, args.again.read_text().splitlines() if args.again else []):
+        if d["verdict"] == "survived":  # found again by its text: the lines may have moved since
+            lines = (ROOT / d["file"]).read_text().split("\n")
+            at = [i for i, line in enumerate(lines) if line.strip() == d["original"]]
+            if at:
+                i = min(at, key=lambda i: abs(i + 1 - d["line"]))
+                indent = lines[i][:len(lines[i]) - len(lines[i].lstrip())]
+                chosen.append((d["file"], d["function"], i, d["op"], indent + d["fault"]))
+    for target in args.targets or ([] if args.again else RULE_FILES):
         file, _, func = target.partition(":")
         path = ROOT / file
         by_function = {}

@@ -34,14 +34,26 @@ TEST(MenuTest, LettersAndClickAreasChangeTheSettingsRoundAndRound)
         {0, KMOD_NONE, 1, 3, "A11"},          {0, KMOD_NONE, 12, 10, "A11", false},
         {0, KMOD_NONE, 18, 25, "A11", false}, {SDLK_s, KMOD_NONE, 0, 0, "A11", false},
     };
+    const auto maze_picture = [&] { // left of the panel
+        int w = 0, h = 0;
+        const std::vector<Uint32> shown = game.read_window(w, h);
+        std::vector<Uint32> maze;
+        for (int y = 4 * glyph_size; y < 20 * glyph_size; ++y) {
+            maze.insert(maze.end(), shown.begin() + y * w, shown.begin() + y * w + 22 * glyph_size);
+        }
+        return maze;
+    };
     for (const auto& command : commands) {
         SCOPED_TRACE(::testing::Message() << command.key << " " << command.line << "," << command.column);
+        const std::vector<Uint32> maze = maze_picture();
+        const char letter = game.maze_letter_shown();
         auto act = [&] {
             command.key != 0 ? game.tap(command.key, command.mod) : game.click_cell(command.line, command.column);
         };
         EXPECT_EQ(starts_sound(game, SOUND_MENU_BLIP, act, command.blip ? 1500 : 300), command.blip) << "the blip";
         ASSERT_TRUE(game.wait_for([&] { return game.menu_idle(); }));
         EXPECT_EQ(game.settings_shown(), command.shown);
+        EXPECT_EQ(maze_picture() != maze, letter != command.shown[0]) << "the maze shown and its letter differ";
     }
 
     // A letter while another command animates is lost.

@@ -56,6 +56,8 @@ TEST(ChaserSpeed, TempoGradeAndEveryThousandPointsSpeedTheStepsUp)
     // fastest one press goes round to the slowest.
     const RepeatingTimer& player_steps = app.get_player_timer();
     const RepeatingTimer& chaser_steps = app.get_chaser_timer();
+    app.start_game(false); // tempo 5, grade 5
+    EXPECT_EQ(std::pair(player_steps.get_interval(), chaser_steps.get_interval()), std::pair(125u, 343u));
     for (bool grade : {true, false}) {
         auto press = [&] { grade ? app.change_grade() : app.change_tempo(); };
         auto value = [&] { return grade ? app.get_grade() : app.get_tempo(); };
