@@ -159,13 +159,16 @@ def cell_at(b, line, column):
     return (column + 0.5) * width / 32, (line + 0.5) * width / 32
 
 
-# A standard-layout pad, shown to the page as a browser shows one after a press on it.
+FRAME_JS = "return new Promise((done) => requestAnimationFrame(done))"  # after the game's next frame
+# A standard-layout pad, shown to the page as a browser shows one after a press on it; the game opens it in its
+# next frame. It reads a pad's buttons once a frame: a press lasts a frame, its release read before the promise settles.
 PAD_JS = """const pad = {id: "Test pad", index: 0, mapping: "standard", connected: true, timestamp: performance.now(),
   axes: [0, 0, 0, 0], buttons: Array.from({length: 17}, () => ({pressed: false, value: 0}))};
 navigator.getGamepads = () => [pad];
-window.kworblePad = (button, pressed) => { pad.buttons[button] = {pressed: pressed, value: +pressed};
-  pad.timestamp = performance.now(); };
-dispatchEvent(Object.assign(new Event("gamepadconnected"), {gamepad: pad}));"""
+const frame = () => new Promise((done) => requestAnimationFrame(done));
+const set = (button, pressed) => { pad.buttons[button] = {pressed: pressed, value: +pressed}; pad.timestamp = performance.now(); };
+window.kworblePad = async (button) => { set(button, true); await frame(); set(button, false); await frame(); };
+dispatchEvent(Object.assign(new Event("gamepadconnected"), {gamepad: pad})); return frame().then(frame);"""
 NO_GL_JS = "return !!canvas.getContext('2d') && !document.createElement('canvas').getContext('webgl')"
 FULL_JS = "return [document.fullscreenElement?.contains(canvas), innerWidth * devicePixelRatio, innerHeight * devicePixelRatio]"
 
@@ -183,9 +186,7 @@ def away_and_pad(b, tag):
     wait_for(b, tag + "F5 lets it run on", lambda img: not paused(img))
     b.script(PAD_JS)
     for name, condition in (("pauses", paused), ("resumes", lambda img: not paused(img))):
-        b.script("kworblePad(9, true)")
-        time.sleep(0.2)
-        b.script("kworblePad(9, false)")
+        b.script("return kworblePad(9)")
         wait_for(b, tag + "a pad's Start " + name, condition)
 
 
@@ -199,10 +200,10 @@ def full_screen(b, tag, page):
         return inside and g % 8 == 0 and (32 * (g + 8) > width or 24 * (g + 8) > height) and menu(game)
     for name, keys in (("F11", [Keys.F11]), ("Alt+Enter", [Keys.ALT, Keys.ENTER])):
         [b.key(key, True) for key in keys]
-        time.sleep(0.2)
+        b.script(FRAME_JS)  # the browser grants full screen to the game's request in the key's release
         [b.key(key, False) for key in keys]
         wait_for(b, tag + name + " fills the screen with the largest cells", filled)
-        b.script("document.exitFullscreen()")
+        b.script("document.fullscreenElement && document.exitFullscreen()")
         wait_for(b, tag + "leaving full screen the page is as before", lambda img: img.size == page.size and menu(img))
 
 
