@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The web build on the player's road, title to the editor's download: in headless Chromium at density 2 with a
-mouse and keys, in Firefox ESR (through tests/web/firefox.mjs), and in Chromium emulating a phone, by touch alone.
-Usage: web_test.py SITE [SHOTS]"""
+mouse, keys and a pad, to Escape's last page, in Firefox ESR (through tests/web/firefox.mjs), in Chromium emulating a
+phone, by touch alone, and in Chromium without WebGL as far as the menu. Usage: web_test.py SITE [SHOTS]"""
 import base64, functools, http.server, io, json, os, subprocess, sys, tempfile, threading, time
 from PIL import Image
 from selenium import webdriver
