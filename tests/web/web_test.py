@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The web build on the player's road, title to the editor's download: in headless Chromium at density 2 with a
-mouse and keys, in Firefox ESR (through tests/web/firefox.mjs), and in Chromium emulating a phone, by touch alone.
-Usage: web_test.py SITE [SHOTS]"""
+mouse, keys and a pad, to Escape's last page, in Firefox ESR (through tests/web/firefox.mjs), in Chromium emulating a
+phone, by touch alone, and in Chromium without WebGL as far as the menu. Usage: web_test.py SITE [SHOTS]"""
 import base64, functools, http.server, io, json, os, subprocess, sys, tempfile, threading, time
 from PIL import Image
 from selenium import webdriver
@@ -40,7 +40,8 @@ class Chromium:
     KEYS = {"ArrowLeft": Keys.LEFT, "ArrowUp": Keys.UP, "ArrowRight": Keys.RIGHT, "ArrowDown": Keys.DOWN,
             "Space": Keys.SPACE, "F2": Keys.F2, "F5": Keys.F5}
 
-    def __init__(self, downloads, *args):
+    def __init__(self, downloads, *args, name=None):
+        self.name = name or self.name
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         for arg in ("--headless=new", "--no-sandbox", "--enable-unsafe-swiftshader", "--disable-background-networking",
@@ -121,13 +122,13 @@ def cell_colours(img, line, first, last=None):
     return {colour for _, colour in cells(img, line, first, last).getcolors(1 << 16)}
 
 
-def wait_for(b, name, condition, timeout=15, act=None):
+def wait_for(b, name, condition, timeout=15, act=None, look=None):
     deadline, acted = time.monotonic() + timeout, 0
     while time.monotonic() < deadline:
         if act and time.monotonic() > acted + 1:
             act()
             acted = time.monotonic()
-        img = b.shot()
+        img = (look or b.shot)()
         if condition(img):
             return check(name, True) and img
         time.sleep(0.1)
@@ -156,6 +157,7 @@ def maze_with_panel(img, shown):  # the menu's white panel beside the maze, or n
 
 menu, in_game = (lambda img: maze_with_panel(img, True)), (lambda img: maze_with_panel(img, False))
 paused = lambda img: cell_colours(img, 10, 2, 29) == {WHITE}
+title = lambda img: len(cell_colours(img, 0, 0, 31) | cell_colours(img, 12, 0, 31)) > 1
 score_of, lasers_of = (lambda img: cells(img, 23, 6, 10).tobytes()), (lambda img: cells(img, 23, 28, 29).tobytes())
 
 
@@ -167,18 +169,67 @@ def cell_at(b, line, column):
     return (x + (column + 0.5) * g) / d, (y + (line + 0.5) * g) / d
 
 
+FRAME_JS = "return new Promise((done) => requestAnimationFrame(done))"  # after the game's next frame
+# A standard-layout pad, shown to the page as a browser shows one after a press on it; the game opens it in its
+# next frame. It reads a pad's buttons once a frame: a press lasts a frame, its release read before the promise settles.
+PAD_JS = """const pad = {id: "Test pad", index: 0, mapping: "standard", connected: true, timestamp: performance.now(),
+  axes: [0, 0, 0, 0], buttons: Array.from({length: 17}, () => ({pressed: false, value: 0}))};
+navigator.getGamepads = () => [pad];
+const frame = () => new Promise((done) => requestAnimationFrame(done));
+const set = (button, pressed) => { pad.buttons[button] = {pressed: pressed, value: +pressed}; pad.timestamp = performance.now(); };
+window.kworblePad = async (button) => { set(button, true); await frame(); set(button, false); await frame(); };
+dispatchEvent(Object.assign(new Event("gamepadconnected"), {gamepad: pad})); return frame().then(frame);"""
+NO_GL_JS = "return !!canvas.getContext('2d') && !document.createElement('canvas').getContext('webgl')"
+FULL_JS = "return [document.fullscreenElement?.contains(canvas), innerWidth * devicePixelRatio, innerHeight * devicePixelRatio]"
+
+
+def away_and_pad(b, tag):
+    """A game in play: another tab in front, then a pad's Start (button 9)."""
+    # As a browser that does not say the page lost the focus: only its being hidden tells.
+    b.script("addEventListener('blur', (event) => event.stopImmediatePropagation(), true)")
+    tab = b.cdp("Target.createTarget", url="about:blank")["targetId"]
+    wait_for(b, tag + "another tab goes in front", bool, look=lambda: b.script("return document.hidden"))
+    b.cdp("Target.closeTarget", targetId=tab)
+    b.cdp("Page.bringToFront")
+    wait_for(b, tag + "another tab in front paused the game, and it stays paused back in front", paused)
+    press(b, "F5")
+    wait_for(b, tag + "F5 lets it run on", lambda img: not paused(img))
+    b.script(PAD_JS)
+    for name, condition in (("pauses", paused), ("resumes", lambda img: not paused(img))):
+        b.script("return kworblePad(9)")
+        wait_for(b, tag + "a pad's Start " + name, condition)
+
+
+def full_screen(b, tag, page):
+    """At the menu: F11 and Alt+Enter fill the screen with the largest cells; leaving it, the page is as before."""
+    def filled(img):
+        inside, width, height = b.script(FULL_JS)
+        left, _, right, _ = img.getbbox() or (0, 0, 0, 0)
+        g = (right - left) // 32
+        game = img.crop((left, (img.height - 24 * g) // 2, right, (img.height + 24 * g) // 2))
+        return inside and g % 8 == 0 and (32 * (g + 8) > width or 24 * (g + 8) > height) and menu(game)
+    for name, keys in (("F11", [Keys.F11]), ("Alt+Enter", [Keys.ALT, Keys.ENTER])):
+        [b.key(key, True) for key in keys]
+        b.script(FRAME_JS)  # the browser grants full screen to the game's request in the key's release
+        [b.key(key, False) for key in keys]
+        wait_for(b, tag + name + " fills the screen with the largest cells", filled)
+        b.script("document.fullscreenElement && document.exitFullscreen()")
+        wait_for(b, tag + "leaving full screen the page is as before", lambda img: img.size == page.size and menu(img))
+
+
 def road(b, url, downloads):
     b.get(url)
     tag = b.name + ": "
-    if not wait_for(b, tag + "the title appears", lambda img: len(cell_colours(img, 0, 0, 31) | cell_colours(img, 12, 0, 31)) > 1):
+    if not wait_for(b, tag + "the title appears", title):
         return
     b.save(os.path.join(SHOTS, b.name + "-title.png"))
     b.script("window.kworbleMarker = 1")
     wait_for(b, tag + "a key goes to the key page", key_page, act=lambda: press(b, "Space"))
     audio = b.script("return Module.SDL2.audioContext.state")  # Firefox, headless here, has no sound device to start
     check(tag + "the audio runs after the first key", audio == "running" or b.name == "Firefox" and audio == "suspended")
-    if not wait_for(b, tag + "keys go on to the menu", menu, timeout=30, act=lambda: press(b, "Space")):
-        return
+    page = wait_for(b, tag + "keys go on to the menu", menu, timeout=30, act=lambda: press(b, "Space"))
+    if not page or b.name.endswith("WebGL"):
+        return page and check(tag + "the game draws on a plain 2D canvas, the browser having no WebGL", b.script(NO_GL_JS))
     # The menu swallows commands while its panel is still being drawn: ask again until it answers.
     game = wait_for(b, tag + "a click on P=Play starts a game on maze A", in_game, act=lambda: b.click(*cell_at(b, 16, 26)))
     if not game:
@@ -195,8 +246,12 @@ def road(b, url, downloads):
     check(tag + "F5 keeps the page", b.script("return window.kworbleMarker") == 1)
     press(b, "F5")
     wait_for(b, tag + "F5 resumes", lambda img: not paused(img))
+    if b.name == "Chromium":
+        away_and_pad(b, tag)
     press(b, "x")
     wait_for(b, tag + "X ends the game, and the menu comes back", menu, timeout=30)
+    if b.name == "Chromium":
+        full_screen(b, tag, page)
     wait_for(b, tag + "D starts a demo", in_game, timeout=10, act=lambda: press(b, "d"))
     press(b, "F2")
     editor = wait_for(b, tag + "F2 opens the editor",
@@ -218,13 +273,22 @@ def road(b, url, downloads):
     check(tag + "SAVE downloads maze.txt", read() == expected)
     if os.path.exists(saved):
         os.replace(saved, os.path.join(SHOTS, b.name + "-maze.txt"))
+    if b.name == "Chromium":
+        press(b, Keys.ESCAPE)
+        text = lambda: b.script("return getComputedStyle(message).display != 'none' && message.textContent")
+        wait_for(b, tag + "Escape ends the game and the page says so", lambda t: t and "KWORBLE has ended." in t, look=text)
+        wait_for(b, tag + "a key then reloads the page", lambda marker: marker is None, act=lambda: press(b, "Space"),
+                 look=lambda: b.script("return window.kworbleMarker"))
+        wait_for(b, tag + "and the title runs again", title)
 
 
 def main():
     server, url = serve(SITE)
     import touch_test  # the phone's road shares this file's helpers
-    for make in (lambda d: Chromium(d, "--window-size=1100,900", "--force-device-scale-factor=2"), Firefox,
-                 touch_test.Phone):
+    # A screen larger than the window, where full screen has larger cells.
+    for make in (lambda d: Chromium(d, "--window-size=1100,900", "--force-device-scale-factor=2", "--screen-info={2400x1800}"),
+                 Firefox, touch_test.Phone,
+                 lambda d: Chromium(d, "--window-size=1100,900", "--disable-3d-apis", name="Chromium without WebGL")):
         downloads = tempfile.mkdtemp()
         b = make(downloads)
         try:
