@@ -193,7 +193,7 @@ bool TestApp::key_page_shown()
 bool TestApp::instructions_page_shown(int page)
 {
     ScreenReader& r = *reader_;
-    return page == 1   ? r.shows_text(3, 0, "Instructions", BLACK, CYAN)
+    return page == 1 ? r.shows_text(3, 0, "Instructions", BLACK, CYAN) && r.shows_text(3, 12, " Welcome", BLACK, WHITE)
            : page == 2 ? r.shows(14, 0, 'M', BLACK, CYAN) && r.shows_text(8, 0, "A game ends", BLACK, WHITE)
                        : r.shows(3, 0, 'R', BLACK, CYAN) && r.shows(20, 0, 'H', BLACK, BRIGHT_YELLOW);
 }
