@@ -133,6 +133,9 @@ TEST(MenuTest, AKeyDuringTheAttractLoopsDemoFlashKeepsTheMenu)
     // Enter means nothing to the menu: only the flash takes it.
     EXPECT_TRUE(game.tap_until(SDLK_RETURN, [&] { return game.menu_idle(); })) << "the loop went on";
     EXPECT_EQ(game.maze_letter_shown(), 'A');
+    std::set<sound_t> heard;
+    wait_hearing(game, heard, [] { return true; });
+    EXPECT_EQ(heard.count(SOUND_ATTRACT), 0u) << "the flash's tune played on";
 }
 
 // The designer's grid played over a demo is the designer's game: no computer
