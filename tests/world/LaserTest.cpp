@@ -55,6 +55,10 @@ TEST_F(LaserTest, BeamStopsAtWallsAndTheFirstChaserAndSendsItHome)
     EXPECT_FALSE(beam_at(10, 13));
     player().update(0);
     EXPECT_EQ(player().column(), 15);
+    // X as the beam ends: ended and the game's end both let it go, once.
+    app().end_game();
+    app().delete_objects();
+    EXPECT_TRUE(app().get_objects().empty());
     // A chaser in the beam stands on its colour; on magenta, where it would vanish, on cyan.
     EXPECT_EQ(maze().maze_monster_laser_colour(), BRIGHT_CYAN);
     maze().setup_from_text(text.text(), BRIGHT_BLUE, BRIGHT_CYAN, BRIGHT_GREEN);
