@@ -1,12 +1,14 @@
-// The title: deaf to input at first, its picture shrinks to the middle of a
-// blue screen and rises with the credits; a click then opens the key page,
-// whose prompt blinks.
+// The title: deaf to input at first, its picture blinks a while, shrinks to
+// the middle of a blue screen and rises with the credits and the cover; F5
+// marks it paused; a click then opens the key page, whose prompt blinks.
 #include "display/Window.h"
 #include "screens/SpecialStates.h"
 #include "support/TestApp.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,11 +45,37 @@ Extent picture_shown(TestApp& game)
     return picture;
 }
 
+// The tallest picture standing whole on the blue, narrower than the screen:
+// a run of rows with one non-blue span, blue rows above and below it.
+int whole_picture_height(TestApp& game)
+{
+    int width = 0, height = 0;
+    const std::vector<Uint32> shown = game.read_window(width, height);
+    std::vector<std::pair<int, int>> spans(static_cast<size_t>(height), {-1, -1});
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if ((shown[static_cast<size_t>(y * width + x)] & 0xffffff) != rgb(BLUE)) {
+                spans[y] = {spans[y].first < 0 ? x : spans[y].first, x};
+            }
+        }
+    }
+    int tallest = 0;
+    for (int y = 1; y < height; ++y) {
+        int end = y;
+        while (spans[y - 1].first < 0 && spans[y].first > 0 && end < height && spans[end] == spans[y]) {
+            ++end;
+        }
+        tallest = end < height && spans[end].first < 0 ? std::max(tallest, end - y) : tallest;
+    }
+    return tallest;
+}
+
 TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
 {
     TestApp game;
     game.compare_every_frame();
     game.frame();
+    const Uint32 opened = SDL_GetTicks();
     const int width = current_print_area_width();
     Extent picture = picture_shown(game);
     EXPECT_EQ(std::tie(picture.top, picture.left, picture.right), std::make_tuple(0, 0, width - 1))
@@ -58,11 +86,30 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     game.tap(SDLK_ESCAPE);
     EXPECT_FALSE(game.key_page_shown()) << "input in the first moments was taken";
     EXPECT_FALSE(game.app().quit_requested());
+    // Four blinks of a third of a second before it shrinks.
+    game.wait_for([&] { return picture_shown(game).left > 0 || SDL_GetTicks() - opened > 1000; });
+    EXPECT_EQ(picture_shown(game).left, 0) << "the picture shrank at once";
 
     ASSERT_TRUE(game.wait_for([&] {
         picture = picture_shown(game);
         return std::abs(picture.left - width / 4) <= 1 && std::abs(picture.right + 1 - width * 3 / 4) <= 1;
     })) << "the picture never ended at half width in the middle";
+    const auto paused_shown = [&] {
+        const SDL_Color paper = get_rgb_from_simple_colour_transparent(BLACK, 128);
+        for (int ink = BLACK; ink <= BRIGHT_WHITE; ++ink) {
+            const auto shows = [&](int column, char c) {
+                return game.screen().shows_over(23, column, c, simple_colour_t(ink), paper, BLUE);
+            };
+            if (shows(30, 'F') && shows(31, '5')) {
+                return true;
+            }
+        }
+        return false;
+    };
+    game.tap(SDLK_F5);
+    EXPECT_TRUE(paused_shown()) << "nothing says the title is paused";
+    game.tap(SDLK_F5);
+    EXPECT_FALSE(paused_shown());
     const int top = picture.top;
     const Uint32 start = SDL_GetTicks();
     ASSERT_TRUE(game.wait_for([&] {
@@ -72,11 +119,15 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     EXPECT_GE(SDL_GetTicks() - start, 250u) << "too fast to read the credits";
     EXPECT_TRUE(std::abs(picture.left - width / 4) <= 1) << "it stays the same size as it rises";
 
-    // On through the credits and the tape-loading picture, two seconds a step.
+    // On through the credits, the cover and the tape-loading picture, two
+    // seconds (a fifth of a screen) a step.
+    int cover = 0;
     for (int step = 0; step < 15; ++step) {
         game.app().get_current_state()->update(2.0, game.app().get_sound_manager(), game.app());
         game.frames(4);
+        cover = std::max(cover, whole_picture_height(game));
     }
+    EXPECT_GE(cover, current_print_area_height() * 6 / 10) << "the cover never stood whole on the blue";
     game.tap(SDLK_F5); // paused: the spinner's paper lets the picture show through
     game.tap(SDLK_F5);
 

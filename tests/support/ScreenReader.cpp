@@ -35,11 +35,24 @@ bool ScreenReader::read_cell(int line, int column, Uint32* pixels)
 bool ScreenReader::shows(int line, int column, int c, simple_colour_t ink, simple_colour_t paper)
 {
     make_reference();
+    reference->print(line, column, ink, paper, c);
+    return shows_reference(line, column);
+}
+
+bool ScreenReader::shows_over(int line, int column, int c, simple_colour_t ink, SDL_Color paper, simple_colour_t under)
+{
+    make_reference();
+    reference->print(line, column, under, under, ' ');
+    reference->print(line, column, ink, paper, c);
+    return shows_reference(line, column);
+}
+
+bool ScreenReader::shows_reference(int line, int column)
+{
     std::vector<Uint32> seen(static_cast<size_t>(glyph_size * glyph_size));
     if (!read_cell(line, column, seen.data())) {
         return false;
     }
-    reference->print(line, column, ink, paper, c);
     SDL_RenderFlush(reference_renderer.get());
     const int x0 = game_offset_x + column * glyph_size;
     const int y0 = game_offset_y + line * glyph_size;
