@@ -1,6 +1,5 @@
-// A game over that stays over: nothing moves and nothing scores under the
-// game-over message, whether x came while the player walked or during a beam,
-// whose end frees nothing.
+// A game over that stays over: after x, while walking or during a beam whose
+// end frees nothing, nothing moves and nothing scores under the message.
 #include "screens/EndGameSpecialState.h"
 #include "screens/SpecialStates.h"
 #include "support/TestApp.h"
@@ -15,10 +14,9 @@ namespace {
 TEST(GameOverTest, NothingMovesUnderGameOverAfterXWhileWalkingOrDuringABeam)
 {
     for (int ending = 0; ending < 5; ++ending) {
-        const bool demo = ending & 1, editor_first = ending & 2; // F2 during the beam, then x in the editor
-        const bool walking = ending == 4;
-        SCOPED_TRACE(testing::Message() << (demo ? "demo" : "game") << (editor_first ? ", F2 then x" : ", x")
-                                        << (walking ? " while walking" : ""));
+        const bool demo = ending & 1, editor_first = ending & 2, walking = ending == 4;
+        SCOPED_TRACE(testing::Message() << (demo ? "demo" : "game") << (editor_first ? ", F2" : "")
+                                        << (walking ? ", walking" : ""));
         TestApp game;
         GameApplication& app = game.app();
         // The fastest steps, so anything freed moves within a few frames.
@@ -30,8 +28,7 @@ TEST(GameOverTest, NothingMovesUnderGameOverAfterXWhileWalkingOrDuringABeam)
         game.frames(2);
         const Player& player = app.get_player();
         if (walking) {
-            // Up out of the start, then left along a long corridor.
-            game.press(SDLK_UP);
+            game.press(SDLK_UP); // out of the start, then left along a long corridor
             ASSERT_TRUE(game.wait_for([&] { return player.line() == Player::START_LINE - 1; }, 5000));
             game.release(SDLK_UP);
             game.press(SDLK_LEFT);
@@ -59,8 +56,7 @@ TEST(GameOverTest, NothingMovesUnderGameOverAfterXWhileWalkingOrDuringABeam)
             return at;
         };
         const std::vector<int> over = positions();
-        // The game-over tune alone outlasts this.
-        game.wait_for([&] { return SDL_GetTicks() - ended > 450 || positions() != over; });
+        game.wait_for([&] { return SDL_GetTicks() - ended > 450 || positions() != over; }); // the tune outlasts this
         EXPECT_EQ(positions(), over) << "play went on under GAME OVER";
         EXPECT_NE(dynamic_cast<EndGameSpecialState*>(app.get_current_state()), nullptr) << "the message ended first";
     }
