@@ -17,9 +17,7 @@
 #include <vector>
 
 namespace {
-const SDL_Color red = simple_colours[RED];
-const SDL_Color green = simple_colours[GREEN];
-const SDL_Color blue = simple_colours[BLUE];
+const SDL_Color red = simple_colours[RED], green = simple_colours[GREEN], blue = simple_colours[BLUE];
 
 // Pixels of the game cell (line, column) that differ from glyph `code` of the
 // game's bitmap (32 cells to a row from code 33) in ink on paper.
