@@ -1,5 +1,5 @@
-// The title: deaf at first, blinks four times, shrinks to the middle, rises with the credits and the cover;
-// F5 marks it paused, full screen keeps it in the middle; a click opens the key page, whose prompt blinks.
+// The title: deaf at first, blinks four times, shrinks to the middle, rises with the credits, the cover and the
+// tape, and comes round; F5 marks it paused, full screen keeps it in the middle, Escape quits, a click opens the keys.
 #include "display/Window.h"
 #include "screens/SpecialStates.h"
 #include "support/TestApp.h"
@@ -89,17 +89,21 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
         picture = picture_shown(game);
         return std::abs(picture.left - width / 4) <= 1 && std::abs(picture.right + 1 - width * 3 / 4) <= 1;
     })) << "the picture never ended at half width in the middle";
-    const auto paused_shown = [&] { // "F5" in the corner, its ink cycling, on half-black
+    const auto paused_shown = [&] { // a spinner and "F5" in the corner, their ink cycling, on half-black
         bool shown = false;
         for (int ink = BLACK; ink <= BRIGHT_WHITE; ++ink) {
-            shown = shown || game.screen().shows_text(23, 30, "F5", simple_colour_t(ink), BLUE, 128);
+            for (const char spinner : {'|', '/', '-', '\\'}) {
+                shown = shown || game.screen().shows_text(23, 29, {spinner, 'F', '5'}, simple_colour_t(ink), BLUE, 128);
+            }
         }
         return shown;
     };
     game.tap(SDLK_F5);
     EXPECT_TRUE(paused_shown()) << "nothing says the title is paused";
     game.tap(SDLK_F11), game.tap(SDLK_F4); // full screen in cells of 8: the title in the middle, black round it
-    EXPECT_TRUE(paused_shown() && (game.read_window(w, h)[0] & 0xffffff) == 0) << "the title left the middle";
+    EXPECT_TRUE(paused_shown() && (game.read_window(w, h)[0] & 0xffffff) == 0 &&
+                !game.screen().shows(12, 16, ' ', BLUE, BLUE))
+        << "the title left the middle";
     game.tap(SDLK_F11), game.tap(SDLK_F5);
     EXPECT_FALSE(paused_shown());
     const int top = picture.top;
@@ -111,26 +115,35 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     EXPECT_GE(SDL_GetTicks() - start, 250u) << "too fast to read the credits";
     EXPECT_TRUE(std::abs(picture.left - width / 4) <= 1) << "it stays the same size as it rises";
 
-    // On through the credits, the cover and the tape picture, a fifth of a screen a step.
-    int cover = 0;
-    for (int step = 0; step < 15; ++step) {
+    // On through the credits, the cover, the tape loading and round to the picture, a fifth of a screen a step.
+    const int height = current_print_area_height();
+    int cover = 0, loading = 0, round = 0;
+    for (int step = 0; step < 35; ++step) {
         game.app().get_current_state()->update(2.0, game.app().get_sound_manager(), game.app());
         game.frames(4);
-        cover = std::max(cover, tallest_whole_item(game));
+        const std::vector<Uint32> shown = game.read_window(w, h);
+        const auto bright_blue = [](Uint32 p) { return (p & 0xffffff) == rgb(BRIGHT_BLUE); };
+        loading = std::max(loading, static_cast<int>(std::count_if(shown.begin(), shown.end(), bright_blue)));
+        const int tallest = tallest_whole_item(game);
+        cover = std::max(cover, tallest);
+        round += std::abs(tallest - height / 2) <= 1;
+        if (step == 14) {
+            game.tap(SDLK_F5), game.tap(SDLK_F5); // paused: the spinner's paper lets the tape picture show through
+        }
     }
-    EXPECT_GE(cover, current_print_area_height() * 6 / 10) << "the cover never stood whole on the blue";
-    game.tap(SDLK_F5); // paused: the spinner's paper lets the picture show through
-    game.tap(SDLK_F5);
+    EXPECT_GE(cover, height * 6 / 10) << "the cover never stood whole on the blue";
+    EXPECT_GT(loading, w * h / 2) << "the tape never loaded";
+    EXPECT_GT(round, 0) << "the list did not come round to the picture";
+    game.tap(SDLK_ESCAPE);
+    EXPECT_TRUE(game.app().quit_requested()) << "Escape does not quit";
 
     game.click_cell(12, 16);
     ASSERT_TRUE(game.key_page_shown());
     // The top pixel row of the prompt's text cells is paper.
-    const int x = width / 2 - 8 * glyph_size;
-    const int y = current_print_area_height() - 3 * glyph_size;
+    const int x = width / 2 - 8 * glyph_size, y = height - 3 * glyph_size;
     for (simple_colour_t paper : {GREEN, BRIGHT_GREEN, GREEN}) {
         EXPECT_TRUE(game.wait_for([&] {
-            int width = 0, height = 0;
-            return (game.read_window(width, height)[static_cast<size_t>(y * width + x)] & 0xffffff) == rgb(paper);
+            return (game.read_window(w, h)[static_cast<size_t>(y * w + x)] & 0xffffff) == rgb(paper);
         })) << "the prompt does not blink";
     }
 }

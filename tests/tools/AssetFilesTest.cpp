@@ -54,19 +54,6 @@ TEST(AssetFiles, EveryGlyphHasInkAndNoTwoGlyphsLookAlike)
     }
 }
 
-TEST(AssetFiles, TheTitleBlinksBetweenTwoDifferentPictures)
-{
-    int width = 0;
-    const std::vector<Uint32> one = load_rgb("kworble_refurnished1.bmp", width);
-    const std::vector<Uint32> two = load_rgb("kworble_refurnished2.bmp", width);
-    ASSERT_EQ(one.size(), two.size());
-    size_t differing = 0;
-    for (size_t i = 0; i < one.size(); ++i) {
-        differing += one[i] != two[i] ? 1 : 0;
-    }
-    EXPECT_GT(differing, 500u);
-}
-
 // The desktop's 64-pixel icon is the 32-pixel window icon doubled.
 TEST(AssetFiles, TheDesktopIconIsTheWindowIconDoubled)
 {
