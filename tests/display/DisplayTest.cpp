@@ -31,8 +31,7 @@ int wrong_pixels(const HeadlessScreen& screen, int line, int column, int code, S
         return -1;
     }
     const int s = glyph_size;
-    const int x0 = game_offset_x + column * s;
-    const int y0 = game_offset_y + line * s;
+    const int x0 = game_offset_x + column * s, y0 = game_offset_y + line * s;
     int wrong = 0, strokes = 0;
     for (int dy = 0; dy < s; ++dy) {
         for (int dx = 0; dx < s; ++dx) {

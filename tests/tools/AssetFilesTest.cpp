@@ -38,8 +38,7 @@ TEST(AssetFiles, EveryGlyphHasInkAndNoTwoGlyphsLookAlike)
     const std::vector<Uint32> font = load_rgb("Spectrum.bmp", width);
     std::set<std::vector<bool>> shapes;
     for (int code = 33; code <= 132; ++code) {
-        const int left = (code - 33) % 32 * 16;
-        const int top = (code - 33) / 32 * 16;
+        const int left = (code - 33) % 32 * 16, top = (code - 33) / 32 * 16;
         ASSERT_LE(static_cast<size_t>((top + 16) * width), font.size()) << "no room for glyph " << code;
         std::vector<bool> ink;
         for (int y = top; y < top + 16; ++y) {
