@@ -2,6 +2,7 @@
 // tape, and comes round; F5 marks it paused, Escape quits, a click opens the keys.
 #include "display/Window.h"
 #include "screens/SpecialStates.h"
+#include "screens/TitleScreen.h"
 #include "support/TestApp.h"
 
 #include <algorithm>
@@ -97,6 +98,11 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     };
     game.tap(SDLK_F5);
     EXPECT_TRUE(paused_shown()) << "nothing says the title is paused";
+    auto& title = dynamic_cast<TitleScreen&>(*game.app().get_current_state());
+    title.update(1.0, game.app().get_sound_manager(), game.app()); // a stall of three blinks' time
+    const int blinked = title.get_flash_count();
+    title.update(0.0, game.app().get_sound_manager(), game.app());
+    EXPECT_EQ(title.get_flash_count(), blinked) << "a stall blinks once, not once for each blink it missed";
     game.tap(SDLK_F5);
     EXPECT_FALSE(paused_shown());
     game.frame(); // its step takes in the time spent reading
