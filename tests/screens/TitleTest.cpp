@@ -103,6 +103,10 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     const int blinked = title.get_flash_count();
     title.update(0.0, game.app().get_sound_manager(), game.app());
     EXPECT_EQ(title.get_flash_count(), blinked) << "a stall blinks once, not once for each blink it missed";
+    const int cells = glyph_size;
+    game.tap(SDLK_F4); // the window another size: the paused picture stays in the middle
+    EXPECT_TRUE(game.wait_for([&] { return picture_shown(game).top == current_print_area_height() / 4; }, 5000));
+    game.tap_until(SDLK_F4, [&] { return glyph_size == cells; });
     game.tap(SDLK_F5);
     EXPECT_FALSE(paused_shown());
     game.frame(); // its step takes in the time spent reading
