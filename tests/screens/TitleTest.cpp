@@ -83,9 +83,10 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     EXPECT_EQ(blinks, 4) << "the picture blinks four times before it shrinks";
     EXPECT_FALSE(game.key_page_shown() || game.app().quit_requested()) << "input in the first moments was taken";
 
+    auto& title = dynamic_cast<TitleScreen&>(*game.app().get_current_state());
     ASSERT_TRUE(game.wait_for([&] {
         picture = picture_shown(game);
-        return picture.left == width / 4 && picture.right + 1 == width * 3 / 4; // the zoom's end, not a step before
+        return title.get_phase() == 1 && picture.left == width / 4 && picture.right + 1 == width * 3 / 4;
     })) << "the picture never ended at half width in the middle";
     const auto paused_shown = [&] { // a spinner and "F5" in the corner, their ink cycling, on half-black
         bool shown = false;
@@ -98,7 +99,6 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     };
     game.tap(SDLK_F5);
     EXPECT_TRUE(paused_shown()) << "nothing says the title is paused";
-    auto& title = dynamic_cast<TitleScreen&>(*game.app().get_current_state());
     title.update(1.0, game.app().get_sound_manager(), game.app()); // a stall of three blinks' time
     const int blinked = title.get_flash_count();
     title.update(0.0, game.app().get_sound_manager(), game.app());
