@@ -17,9 +17,7 @@
 #include <vector>
 
 namespace {
-const SDL_Color red = simple_colours[RED];
-const SDL_Color green = simple_colours[GREEN];
-const SDL_Color blue = simple_colours[BLUE];
+const SDL_Color red = simple_colours[RED], green = simple_colours[GREEN], blue = simple_colours[BLUE];
 
 // Pixels of the game cell (line, column) that differ from glyph `code` of the
 // game's bitmap (32 cells to a row from code 33) in ink on paper.
@@ -33,8 +31,7 @@ int wrong_pixels(const HeadlessScreen& screen, int line, int column, int code, S
         return -1;
     }
     const int s = glyph_size;
-    const int x0 = game_offset_x + column * s;
-    const int y0 = game_offset_y + line * s;
+    const int x0 = game_offset_x + column * s, y0 = game_offset_y + line * s;
     int wrong = 0, strokes = 0;
     for (int dy = 0; dy < s; ++dy) {
         for (int dx = 0; dx < s; ++dx) {

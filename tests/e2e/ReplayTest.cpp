@@ -14,8 +14,7 @@ const auto idle = [](TestApp& game) { return game.menu_idle(); };
 struct Cue {
     bool (*ready)(TestApp&);
     SDL_Keycode key;
-    int line = 0;
-    int column = 0;
+    int line = 0, column = 0;
 };
 
 const Cue session[] = {

@@ -85,8 +85,7 @@ TEST(EndScreensTest, NewBestIsCelebratedThenPlayStartsAfreshAndAnEqualScoreIsNoN
     EXPECT_EQ(game.score_shown() + " " + game.lasers_shown() + " " + game.lives_shown(), "00000 20 9");
     EXPECT_GE(food_shown(game), full - 4) << "Play did not refill the maze";
 
-    bool over = false;
-    bool best = false;
+    bool over = false, best = false;
     game.tap(SDLK_x);
     ASSERT_TRUE(game.wait_for([&] {
         over = over || game.game_over_shown();

@@ -17,8 +17,7 @@ bool read_x_window(SDL_Window* window, int width, int height, std::vector<Uint32
     }
     Display* display = info.info.x11.display;
     XWindowAttributes attributes;
-    int x = 0;
-    int y = 0;
+    int x = 0, y = 0;
     Window child = 0;
     if (XGetWindowAttributes(display, info.info.x11.window, &attributes) == 0 || attributes.map_state != IsViewable ||
         attributes.width != width || attributes.height != height ||

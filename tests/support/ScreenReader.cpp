@@ -32,14 +32,19 @@ bool ScreenReader::read_cell(int line, int column, Uint32* pixels)
     return SDL_RenderReadPixels(game, &cell, SDL_PIXELFORMAT_ARGB8888, pixels, glyph_size * 4) == 0;
 }
 
-bool ScreenReader::shows(int line, int column, int c, simple_colour_t ink, simple_colour_t paper)
+bool ScreenReader::shows(int line, int column, int c, simple_colour_t ink, simple_colour_t paper, Uint8 shade)
 {
     make_reference();
     std::vector<Uint32> seen(static_cast<size_t>(glyph_size * glyph_size));
     if (!read_cell(line, column, seen.data())) {
         return false;
     }
-    reference->print(line, column, ink, paper, c);
+    if (shade > 0) {
+        reference->print(line, column, paper, paper, ' ');
+        reference->print(line, column, ink, get_rgb_from_simple_colour_transparent(BLACK, shade), c);
+    } else {
+        reference->print(line, column, ink, paper, c);
+    }
     SDL_RenderFlush(reference_renderer.get());
     const int x0 = game_offset_x + column * glyph_size;
     const int y0 = game_offset_y + line * glyph_size;
@@ -57,10 +62,11 @@ bool ScreenReader::shows(int line, int column, int c, simple_colour_t ink, simpl
     return true;
 }
 
-bool ScreenReader::shows_text(int line, int column, const std::string& text, simple_colour_t ink, simple_colour_t paper)
+bool ScreenReader::shows_text(int line, int column, const std::string& text, simple_colour_t ink, simple_colour_t paper,
+                              Uint8 shade)
 {
     for (size_t i = 0; i < text.size(); ++i) {
-        if (!shows(line, column + static_cast<int>(i), static_cast<unsigned char>(text[i]), ink, paper)) {
+        if (!shows(line, column + static_cast<int>(i), static_cast<unsigned char>(text[i]), ink, paper, shade)) {
             return false;
         }
     }

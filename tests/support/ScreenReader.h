@@ -19,10 +19,12 @@ public:
     ScreenReader(const ScreenReader&) = delete;
     ScreenReader& operator=(const ScreenReader&) = delete;
 
-    // True when cell (line, column) shows glyph c in this ink on this paper.
-    bool shows(int line, int column, int c, simple_colour_t ink, simple_colour_t paper);
+    // True when cell (line, column) shows glyph c in this ink on this paper,
+    // or, with a shade, on a see-through black of that opacity over the paper.
+    bool shows(int line, int column, int c, simple_colour_t ink, simple_colour_t paper, Uint8 shade = 0);
     // True when the text stands there, one character a cell, all in these colours.
-    bool shows_text(int line, int column, const std::string& text, simple_colour_t ink, simple_colour_t paper);
+    bool shows_text(int line, int column, const std::string& text, simple_colour_t ink, simple_colour_t paper,
+                    Uint8 shade = 0);
     // The digits of a field, '?' where a cell shows no digit.
     std::string digits(int line, int column, int count, simple_colour_t ink, simple_colour_t paper);
 

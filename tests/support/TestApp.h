@@ -122,12 +122,9 @@ private:
     RendererPtr renderer_;
     std::unique_ptr<MyGraphics_render> whole_;
     Texture reference_; // where the whole redraw goes
-    int reference_w_ = 0;
-    int reference_h_ = 0;
+    int reference_w_ = 0, reference_h_ = 0;
     int compared_frames_ = 0;
-    int last_width_ = 0;
-    int last_height_ = 0;
-    int frames_at_size_ = 0;
+    int last_width_ = 0, last_height_ = 0, frames_at_size_ = 0;
     std::unique_ptr<GameApplication> app_;
     std::unique_ptr<ScreenReader> reader_;
 };

@@ -81,8 +81,7 @@ TEST_P(EveryMaze, TheDemoPlaysItWhileTheChasersHuntIt)
     DemoController& demo = app().get_demo_controller();
     int catches = 0, shots = 0, moves = 0;
     for (int tick = 0; tick < 1500; ++tick) {
-        const int line = player().line();
-        const int column = player().column();
+        const int line = player().line(), column = player().column();
         demo.update(0);
         player().update(0);
         moves += player().line() != line || player().column() != column;

@@ -66,8 +66,7 @@ TEST(ChaserSpeed, TempoGradeAndEveryThousandPointsSpeedTheStepsUp)
         }
         app.start_game(false);
         for (int presses = 1; presses < 9; ++presses) {
-            const unsigned player_before = player_steps.get_interval();
-            const unsigned chaser_before = chaser_steps.get_interval();
+            const unsigned player_before = player_steps.get_interval(), chaser_before = chaser_steps.get_interval();
             press();
             app.start_game(false);
             SCOPED_TRACE(::testing::Message() << (grade ? "grade " : "tempo ") << value());
