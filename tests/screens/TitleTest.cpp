@@ -118,6 +118,11 @@ TEST(TitleTest, DeafAtFirstThenShrinksToTheMiddleAndRisesThenAClickOpensTheKeys)
     })) << "the picture never rose";
     EXPECT_GE(SDL_GetTicks() - start, 250u) << "too fast to read the credits";
     EXPECT_TRUE(std::abs(picture.left - width / 4) <= 1) << "it stays the same size as it rises";
+    const std::vector<Uint32> under = game.read_window(w, h); // the credits, from a line below the picture
+    const auto first = under.begin() + (picture.top + current_print_area_height() / 2) * w;
+    EXPECT_TRUE(std::any_of(first, first + 3 * glyph_size * w, [](Uint32 p) {
+        return (p & 0xffffff) == rgb(BRIGHT_YELLOW);
+    })) << "no credits under the picture";
 
     // On through the credits, the cover, the tape loading and round to the picture, a fifth of a screen a step.
     const int height = current_print_area_height();
