@@ -17,8 +17,8 @@ namespace {
 using Heading = std::tuple<int, int, int>; // line step, column step, fire held
 const Heading UP{-1, 0, 0}, DOWN{1, 0, 0}, LEFT{0, -1, 0}, RIGHT{0, 1, 0}, FIRE{0, 0, 1}, NONE{0, 0, 0};
 
-// Each row a new game, held so that a command turns the player without moving it,
-// steered by the keys alone, demo or not. A release lost in one row shows in the next.
+// Each row a new game, held so that a command turns the player without moving it, steered by the keys alone, demo or
+// not. A release lost in one row shows in the next.
 TEST(KeyMapTest, EveryKeyTakesItsActionAloneWithOthersPausedOrInTheDemo)
 {
     struct Case {
@@ -86,9 +86,8 @@ TEST(GameKeysTest, F5OrMinimisingFreezesTheGameOnlyF5ResumesItAndExposingShowsIt
     test.window_event(SDL_WINDOWEVENT_MINIMIZED);
     test.window_event(SDL_WINDOWEVENT_RESTORED);
     EXPECT_TRUE(paused_shown()) << "restoring the window does not resume";
-    // The window system loses the picture, as when another window covered it:
-    // a frame that changes nothing there leaves it lost, until the window is
-    // exposed, or the renderer says it lost its textures or its device.
+    // The window system loses the picture, as when another window covered it: a frame that changes nothing there leaves
+    // it lost, until the window is exposed, or the renderer says it lost its textures or its device.
     for (Uint32 event :
          {Uint32(SDL_WINDOWEVENT_EXPOSED), Uint32(SDL_WINDOWEVENT_SHOWN), Uint32(SDL_WINDOWEVENT_MAXIMIZED),
           Uint32(SDL_WINDOWEVENT_SIZE_CHANGED), Uint32(SDL_RENDER_TARGETS_RESET), Uint32(SDL_RENDER_DEVICE_RESET)}) {

@@ -117,8 +117,8 @@ TEST(HeldKeyTest, AKeyLetGoBetweenGamesIsNotHeldInTheNext)
     EXPECT_TRUE(player.is_fire_held()) << "space did not fire";
 }
 
-// A pad in the editor means the editor's keys, a game running behind it or
-// not; on the game-over screen Start does nothing, so the next game runs.
+// A pad in the editor means the editor's keys, a game running behind it or not; on the game-over screen Start does
+// nothing, so the next game runs.
 TEST(PadTest, InTheEditorThePadIsItsKeysAndStartPastGameOverCarriesNoPause)
 {
     TestApp test;
@@ -150,8 +150,8 @@ TEST(PadTest, InTheEditorThePadIsItsKeysAndStartPastGameOverCarriesNoPause)
     SDL_JoystickClose(pad);
 }
 
-// On the level-clear screen Start does nothing, and a focus lost there pauses
-// the refilled maze; between games Y starts a demo.
+// On the level-clear screen Start does nothing, and a focus lost there pauses the refilled maze; between games Y starts
+// a demo.
 TEST(PadTest, StartOnTheLevelClearScreenCarriesNoPauseAndYPlaysTheDemo)
 {
     TestApp test;

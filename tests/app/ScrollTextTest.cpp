@@ -1,5 +1,5 @@
-// The banner on line 0: commands in its text, broken texts, and a scroll that
-// never runs backwards nor more than a character a frame.
+// The banner on line 0: commands in its text, broken texts, and a scroll that never runs backwards nor more than a
+// character a frame.
 #include "app/ScrollText.h"
 #include "app/GameApplication.h"
 #include "display/MyGraphics_record.h"

@@ -23,8 +23,8 @@ TEST_F(Timers, RepeatingTimerMergesMissedPeriods)
     Uint32 start = SDL_GetTicks();
     EXPECT_TRUE(wait_until([&] { return SDL_GetTicks() - start > 10 * 4; }, 5400));
     EXPECT_TRUE(timer.expired()) << "ten periods unpolled";
-    // However long a loaded machine takes over the next polls, they see at
-    // most one more report for each period they span, not the nine merged.
+    // However long a loaded machine takes over the next polls, they see at most one more report for each period they
+    // span, not the nine merged.
     start = SDL_GetTicks();
     int reports = 0;
     for (int poll = 0; poll < 8; ++poll) {
@@ -46,8 +46,8 @@ TEST_F(Timers, OneShotTimerStaysExpiredUntilRestarted)
     EXPECT_TRUE(wait_until([&] { return timer.expired(); }));
 }
 
-// SDL does not wait for a running callback when a timer is removed; the
-// sanitizer builds catch a write to a timer destroyed meanwhile.
+// SDL does not wait for a running callback when a timer is removed; the sanitizer builds catch a write to a timer
+// destroyed meanwhile.
 TEST_F(Timers, TimersDestroyedWhileFiringAreLeftAlone)
 {
     for (int i = 0; i < 150; ++i) {
@@ -62,10 +62,8 @@ TEST_F(Timers, TimersDestroyedWhileFiringAreLeftAlone)
     EXPECT_TRUE(wait_until([&] { return survivor.expired(); }));
 }
 
-// A restart clears an expiry not yet polled and cancels a start still
-// pending, and the old start's callback, firing during a restart, must not
-// mark the new start expired: restarted for longer than the test runs,
-// neither may expire.
+// A restart clears an expiry not yet polled and cancels a start still pending, and the old start's callback, firing
+// during a restart, must not mark the new start expired: restarted for longer than the test runs, neither may expire.
 TEST_F(Timers, TimersRestartedWhileFiringStartAfresh)
 {
     OneShotTimer one_shot;

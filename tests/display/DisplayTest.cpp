@@ -1,5 +1,5 @@
-// What the display draws, read back pixel by pixel from a software renderer
-// and compared with the real generated glyph bitmaps; and where it draws.
+// What the display draws, read back pixel by pixel from a software renderer and compared with the real generated glyph
+// bitmaps; and where it draws.
 #include "base/PixelAccess.h"
 #include "display/MyGraphics_record.h"
 #include "display/TextPrinting.h"
@@ -19,8 +19,8 @@
 namespace {
 const SDL_Color red = simple_colours[RED], green = simple_colours[GREEN], blue = simple_colours[BLUE];
 
-// Pixels of the game cell (line, column) that differ from glyph `code` of the
-// game's bitmap (32 cells to a row from code 33) in ink on paper.
+// Pixels of the game cell (line, column) that differ from glyph `code` of the game's bitmap (32 cells to a row from
+// code 33) in ink on paper.
 int wrong_pixels(const HeadlessScreen& screen, int line, int column, int code, SDL_Color ink, SDL_Color paper,
                  bool title_set = false)
 {
@@ -70,8 +70,7 @@ TEST(GlyphRenderer, CellShowsItsGlyphInInkOnPaper)
     }
 }
 
-// The Spectrum's colours: bit 0 blue, bit 1 red, bit 2 green, at 205, or
-// 255 when bright (bright black stays black).
+// The Spectrum's colours: bit 0 blue, bit 1 red, bit 2 green, at 205, or 255 when bright (bright black stays black).
 TEST(GlyphRenderer, InksAndPapersAreTheSpectrumColoursAndATransparentPaperKeepsWhatIsUnder)
 {
     const auto spectrum = [](int c) {
@@ -270,11 +269,7 @@ TEST(TextPrinting, TextLandsWhereItBelongs)
     const Case cases[] = {
         {[](MyGraphics& g) { print_centered_string(g, 5, "    "); }, 14 * s, 5 * s, 4 * s},
         {[](MyGraphics& g) { print_centered_string(g, 6, std::string(31, ' ')); }, 0, 6 * s, 31 * s},
-        {[](MyGraphics& g) {
-             g.go_to(3, 31);
-             print_string(g, "  ");
-         },
-         0, 4 * s, s}, // wraps to the next line
+        {[](MyGraphics& g) { g.go_to(3, 31), print_string(g, "  "); }, 0, 4 * s, s}, // wraps to the next line
         {[](MyGraphics& g) { print_string(g, 11, 1, std::string("  \0  ", 5)); }, s, 11 * s, 2 * s},
         {[](MyGraphics& g) { print_justified_string(g, 1, -3, "  ", justify_right); }, 27 * s, s, 2 * s},
         {[](MyGraphics& g) { print_justified_string(g, 0, 0, " ", justify_bottom | justify_hcenter); }, 15 * s, 23 * s,

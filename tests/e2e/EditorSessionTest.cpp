@@ -1,6 +1,5 @@
-// The maze editor as a designer uses it: keys that wrap round the grid,
-// clicks and drags, the SAVE field that writes maze.txt into the working
-// folder, P that plays the grid, and a game left running behind the editor.
+// The maze editor as a designer uses it: keys that wrap round the grid, clicks and drags, the SAVE field that writes
+// maze.txt into the working folder, P that plays the grid, and a game left running behind the editor.
 #include "screens/SpecialStates.h"
 #include "support/TestApp.h"
 #include "world/Player.h"
@@ -18,8 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A private working folder with copies of the game's files, so the saved
-// maze lands there and not in the build folder.
+// A private working folder with copies of the game's files, so the saved maze lands there and not in the build folder.
 struct ScratchFolder {
     ScratchFolder()
     {
@@ -78,8 +76,8 @@ TEST_F(EditorSessionTest, DrawsWithKeysClicksAndDragsSavesThenPlaysTheGridAndCom
     }
     EXPECT_TRUE(text_shown(23, 0, "line = 3  Column = 4 ")) << "the longer text before left its tail";
     game.tap(SDLK_d);
-    // A click on an open cell raises a wall and the drag from it walls more; a
-    // click on the border opens it and the drag from it opens more.
+    // A click on an open cell raises a wall and the drag from it walls more; a click on the border opens it and the
+    // drag from it opens more.
     game.mouse_at_cell(8, 20, true);
     game.drag_to_cell(8, 21);
     game.drag_to_cell(8, 22);
@@ -92,8 +90,8 @@ TEST_F(EditorSessionTest, DrawsWithKeysClicksAndDragsSavesThenPlaysTheGridAndCom
     game.drag_to_cell(21, 12);
     game.mouse_at_cell(21, 12, false);
 
-    // A click on SAVE takes the cursor off the grid, so space there toggles
-    // nothing; the grid is written and SAVE lights up.
+    // A click on SAVE takes the cursor off the grid, so space there toggles nothing; the grid is written and SAVE
+    // lights up.
     game.click_cell(23, 30);
     EXPECT_TRUE(text_shown(23, 0, "line = 23  Column = 31"));
     game.tap(SDLK_SPACE);
@@ -155,8 +153,8 @@ TEST_F(EditorSessionTest, DrawsWithKeysClicksAndDragsSavesThenPlaysTheGridAndCom
     EXPECT_EQ(saved(), export_of(grid));
 }
 
-// P plays only a grid the game can run, and otherwise says why until the next
-// key. A drag carried into a fresh editor paints '+': open, but without food.
+// P plays only a grid the game can run, and otherwise says why until the next key. A drag carried into a fresh editor
+// paints '+': open, but without food.
 TEST_F(EditorSessionTest, PlayRefusesAGridItCannotRunAndSaysWhy)
 {
     struct Case {
@@ -190,9 +188,8 @@ TEST_F(EditorSessionTest, PlayRefusesAGridItCannotRunAndSaysWhy)
     EXPECT_EQ(game.app().get_maze().get_food_count(), 564);
 }
 
-// A game left running behind the editor waits there at the fastest tempo and
-// grade, for longer than nine catches with their sound would take: nothing
-// steps, so nothing unseen can end it and take the drawing with it. X does.
+// A game left running behind the editor waits there at the fastest tempo and grade, for longer than nine catches with
+// their sound would take: nothing steps, so nothing unseen can end it and take the drawing with it. X does.
 TEST_F(EditorSessionTest, AGameBehindTheEditorStandsStillUntilXEndsIt)
 {
     GameApplication& app = game.app();

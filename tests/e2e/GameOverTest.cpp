@@ -1,5 +1,5 @@
-// A game over that stays over: after x, while walking or during a beam whose
-// end frees nothing, nothing moves and nothing scores under the message.
+// A game over that stays over: after x, while walking or during a beam whose end frees nothing, nothing moves and
+// nothing scores under the message.
 #include "screens/EndGameSpecialState.h"
 #include "screens/SpecialStates.h"
 #include "support/TestApp.h"
@@ -38,8 +38,8 @@ TEST(GameOverTest, NothingMovesUnderGameOverAfterXWhileWalkingOrDuringABeam)
         }
         const Uint32 fired = SDL_GetTicks();
         const auto until = [&](Uint32 ms) { game.wait_for([&] { return SDL_GetTicks() - fired >= ms; }); };
-        // x a few steps into the corridor, or well within the beam's 900 ms;
-        // from the editor, after the beam's time ran out behind it.
+        // x a few steps into the corridor, or well within the beam's 900 ms; from the editor, after the beam's time ran
+        // out behind it.
         until(walking ? 100 : 600);
         ASSERT_EQ(player.is_released(), walking) << "the beam ended before the test could end the game";
         if (editor_first) {

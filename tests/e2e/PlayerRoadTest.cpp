@@ -68,8 +68,8 @@ TEST(PlayerRoadTest, FromTheTitleThroughOneGameBackToTheMenu)
     EXPECT_TRUE(game.wait_for([&] { return line_in_column() > line; })) << "the player never moved after the beam";
     game.release(SDLK_DOWN);
 
-    // The pause box and the overlay's positions view (its timings change with
-    // every drawing, the comparison's too), in every window size.
+    // The pause box and the overlay's positions view (its timings change with every drawing, the comparison's too), in
+    // every window size.
     game.tap(SDLK_F5);
     TestApp::queue_tap(SDLK_F1);
     game.tap(SDLK_F1);

@@ -1,6 +1,5 @@
-// A recorded session played back through the real loop from the idle menu:
-// each input goes in once the game shows what the player waited for, and
-// what counts is the screen at the end.
+// A recorded session played back through the real loop from the idle menu: each input goes in once the game shows what
+// the player waited for, and what counts is the screen at the end.
 #include "support/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +8,7 @@ namespace {
 
 const auto idle = [](TestApp& game) { return game.menu_idle(); };
 
-// What the game shows before the input, and the input: a key tapped, or
-// with no key a click on a cell.
+// What the game shows before the input, and the input: a key tapped, or with no key a click on a cell.
 struct Cue {
     bool (*ready)(TestApp&);
     SDL_Keycode key;

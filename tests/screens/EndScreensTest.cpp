@@ -1,5 +1,5 @@
-// The screens a game ends on: the bonus for an emptied maze, and game over
-// with a new best score and without one, then Play starting afresh.
+// The screens a game ends on: the bonus for an emptied maze, and game over with a new best score and without one, then
+// Play starting afresh.
 #include "ScreensTest.h"
 
 namespace {
@@ -16,8 +16,8 @@ void eat_food(CurrentMaze& maze, bool keep_one)
     }
 }
 
-// A game on maze A straight from the title, the chasers held at home so that
-// none catches the player; returns the full maze's food as shown.
+// A game on maze A straight from the title, the chasers held at home so that none catches the player; returns the full
+// maze's food as shown.
 int start_game(TestApp& game)
 {
     game.app().change_game_state(new NullSpecialState(), false);

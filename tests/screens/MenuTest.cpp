@@ -1,6 +1,5 @@
-// The menu between games: letters and click areas change the maze, tempo and
-// grade with a blip, round from the last value to the first; I opens the text
-// pages and D hands the chosen settings to the computer player.
+// The menu between games: letters and click areas change the maze, tempo and grade with a blip, round from the last
+// value to the first; I opens the text pages and D hands the chosen settings to the computer player.
 #include "ScreensTest.h"
 
 #include "display/Window.h"
@@ -15,9 +14,8 @@ TEST(MenuTest, LettersAndClickAreasChangeTheSettingsRoundAndRound)
     for (int i = 0; i < 13; ++i) {
         game.app().change_maze(); // to N: three commands before the wrap
     }
-    // A key, or with no key a click on a cell of the panel or the field labels
-    // (the first cells of TEMPO and GRADE touch the field before them);
-    // the maze, the S line and S itself do nothing, with no blip.
+    // A key, or with no key a click on a cell of the panel or the field labels (the first cells of TEMPO and GRADE
+    // touch the field before them); the maze, the S line and S itself do nothing, with no blip.
     const struct {
         SDL_Keycode key;
         Uint16 mod;
@@ -35,14 +33,10 @@ TEST(MenuTest, LettersAndClickAreasChangeTheSettingsRoundAndRound)
         {0, KMOD_NONE, 1, 3, "A11"},          {0, KMOD_NONE, 12, 10, "A11", false},
         {0, KMOD_NONE, 18, 25, "A11", false}, {SDLK_s, KMOD_NONE, 0, 0, "A11", false},
     };
-    const auto maze_picture = [&] { // left of the panel
+    const auto maze_picture = [&] { // with the panel, still while the menu waits
         int w = 0, h = 0;
         const std::vector<Uint32> shown = game.read_window(w, h);
-        std::vector<Uint32> maze;
-        for (int y = 4 * glyph_size; y < 20 * glyph_size; ++y) {
-            maze.insert(maze.end(), shown.begin() + y * w, shown.begin() + y * w + 22 * glyph_size);
-        }
-        return maze;
+        return std::vector<Uint32>(shown.begin() + 4 * glyph_size * w, shown.begin() + 20 * glyph_size * w);
     };
     for (const auto& command : commands) {
         SCOPED_TRACE(::testing::Message() << command.key << " " << command.line << "," << command.column);
@@ -85,9 +79,8 @@ TEST(MenuTest, InstructionsOpenFramedInTheWallColourAndClicksLeadBack)
                game.screen().shows_text(22, 0, bar, wall, wall);
     })) << "page 1 framed in the wall colour";
 
-    // A click every frame: those during a page's reveal are lost, the next
-    // turns it. The next page is revealed over the last: line 20, still
-    // unrevealed as page 2 shows, holds what it held on page 1.
+    // A click every frame: those during a page's reveal are lost, the next turns it. The next page is revealed over the
+    // last: line 20, still unrevealed as page 2 shows, holds what it held on page 1.
     const auto line_20 = [&] {
         int w = 0, h = 0;
         const std::vector<Uint32> pixels = game.read_window(w, h);
@@ -108,8 +101,7 @@ TEST(MenuTest, InstructionsOpenFramedInTheWallColourAndClicksLeadBack)
     EXPECT_EQ(game.settings_shown(), "A55");
 }
 
-// After F4 the labels take clicks in their new places, and each frame in
-// the new size is the whole frame.
+// After F4 the labels take clicks in their new places, and each frame in the new size is the whole frame.
 TEST(MenuTest, ClicksFindTheLabelsAfterTheWindowChangesSize)
 {
     TestApp game;
@@ -139,8 +131,8 @@ TEST(MenuTest, AKeyDuringTheAttractLoopsDemoFlashKeepsTheMenu)
     EXPECT_EQ(heard.count(SOUND_ATTRACT), 0u) << "the flash's tune played on";
 }
 
-// The designer's grid played over a demo is the designer's game: no computer
-// player steers it. A drag before any toggle writes '+' cells.
+// The designer's grid played over a demo is the designer's game: no computer player steers it. A drag before any toggle
+// writes '+' cells.
 TEST(EditorTest, PlayOverADemoIsNotSteeredAndADragBeforeAToggleWritesPlus)
 {
     TestApp game;

@@ -6,8 +6,8 @@
 
 #include <set>
 
-// Runs the action with the mixer held still, then frames until the sound sits
-// in a slot: held, even a short blip cannot end between two looks.
+// Runs the action with the mixer held still, then frames until the sound sits in a slot: held, even a short blip cannot
+// end between two looks.
 template <typename Action> bool starts_sound(TestApp& game, sound_t sound, Action act, Uint32 deadline_ms = 1500)
 {
     AudioDeviceLock still;

@@ -1,5 +1,5 @@
-// The title: deaf at first, blinks four times, shrinks to the middle, rises with the credits, the cover and the
-// tape, and comes round; F5 marks it paused, Escape quits, a click opens the keys.
+// The title: deaf at first, blinks four times, shrinks to the middle, rises with the credits, the cover and the tape,
+// and comes round; F5 marks it paused, Escape quits, a click opens the keys.
 #include "display/Window.h"
 #include "screens/SpecialStates.h"
 #include "screens/TitleScreen.h"
@@ -23,8 +23,7 @@ Uint32 rgb(simple_colour_t colour)
     return Uint32(c.r << 16 | c.g << 8 | c.b);
 }
 
-// The title picture on the blue screen: its top row down the middle, and its
-// sides along the row under that.
+// The title picture on the blue screen: its top row down the middle, and its sides along the row under that.
 Extent picture_shown(TestApp& game)
 {
     int width = 0, height = 0;

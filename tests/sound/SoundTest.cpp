@@ -1,5 +1,5 @@
-// The sound table and the mixer on an open audio device. Mixer tests hold the device lock, so SDL's
-// audio thread cannot run the callback in between, and run the callback on real buffers themselves.
+// The sound table and the mixer on an open audio device. Mixer tests hold the device lock, so SDL's audio thread cannot
+// run the callback in between, and run the callback on real buffers themselves.
 #include "sound/Mixer.h"
 #include "sound/MySoundManager.h"
 #include "support/TestSupport.h"
@@ -40,8 +40,8 @@ struct part_t {
     double hz; // 0 for a pause
 };
 
-// A square wave never rests on zero inside a tone, and every tone ends on a flattened (zero)
-// half-cycle: tones are the runs of non-zero samples, zero runs over 1000 frames between them pauses.
+// A square wave never rests on zero inside a tone, and every tone ends on a flattened (zero) half-cycle: tones are the
+// runs of non-zero samples, zero runs over 1000 frames between them pauses.
 std::vector<part_t> parts_of(const std::vector<Sint16>& samples)
 {
     std::vector<part_t> parts;
@@ -157,8 +157,8 @@ TEST_F(Mixer, SoundsPlayToTheirEndOrUntilAborted)
     EXPECT_TRUE(manager->are_all_sounds_finished());
 }
 
-// The main thread plays, aborts and asks while SDL's audio thread runs the callback; under ThreadSanitizer
-// any access to the mixer outside the device lock is a race. The count of slots in use matches the slots.
+// The main thread plays, aborts and asks while SDL's audio thread runs the callback; under ThreadSanitizer any access
+// to the mixer outside the device lock is a race. The count of slots in use matches the slots.
 using MixerThreads = AudioTest;
 
 TEST_F(MixerThreads, PlayAndAbortWhileTheDeviceRuns)

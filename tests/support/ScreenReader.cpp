@@ -9,8 +9,8 @@ ScreenReader::ScreenReader(SDL_Renderer* game_renderer) : game(game_renderer) {}
 
 ScreenReader::~ScreenReader() = default;
 
-// The reference is drawn at the same window position as the game draws, so
-// it is as large as the window; a new window size needs a new one.
+// The reference is drawn at the same window position as the game draws, so it is as large as the window; a new window
+// size needs a new one.
 void ScreenReader::make_reference()
 {
     if (reference && reference_surface->w == window_width && reference_surface->h == window_height) {

@@ -85,14 +85,13 @@ void TestApp::compare_with_whole_frame()
 {
     ++compared_frames_;
     int w = 0, h = 0;
-    // The screen first: reading GL's back buffer shows it whole on Mesa's
-    // software rasteriser.
+    // The screen first: reading GL's back buffer shows it whole on Mesa's software rasteriser.
     SDL_GetRendererOutputSize(renderer_.get(), &w, &h);
     std::vector<Uint32> on_screen;
     const bool screen_read = read_x_window(GetGameWindow(), w, h, on_screen);
     std::vector<Uint32> shown = read_window(w, h);
-    // The whole redraw goes into a render target, never into the window,
-    // whose back buffer may be the game's preserved frame.
+    // The whole redraw goes into a render target, never into the window, whose back buffer may be the game's preserved
+    // frame.
     if (!reference_ || reference_w_ != w || reference_h_ != h) {
         reference_.reset(SDL_CreateTexture(renderer_.get(), SDL_GetWindowPixelFormat(GetGameWindow()),
                                            SDL_TEXTUREACCESS_TARGET, w, h));
@@ -113,8 +112,8 @@ void TestApp::compare_with_whole_frame()
         shown[i] &= 0xffffff;
         whole[i] &= 0xffffff;
     }
-    // A window system resizes in its own time: the screen may show the
-    // first two frames at a new size late, though they were drawn right.
+    // A window system resizes in its own time: the screen may show the first two frames at a new size late, though they
+    // were drawn right.
     if (w != last_width_ || h != last_height_) {
         last_width_ = w;
         last_height_ = h;
@@ -130,8 +129,8 @@ void TestApp::compare_with_whole_frame()
         whole_.reset();
         return;
     }
-    // Through EGL, Mesa's software rasteriser reads its back buffer at the
-    // old size for the first frame at a new one; the screen shows it right.
+    // Through EGL, Mesa's software rasteriser reads its back buffer at the old size for the first frame at a new one;
+    // the screen shows it right.
     const bool back_buffer_lags = SDL_GetHintBoolean(SDL_HINT_VIDEO_X11_FORCE_EGL, SDL_FALSE) && frames_at_size_ == 1;
     for (size_t i = 0; i < shown.size() && !back_buffer_lags; ++i) {
         if (shown[i] != whole[i]) {

@@ -11,21 +11,17 @@
 #include <string>
 #include <vector>
 
-// The one application harness: the real game on SDL's dummy drivers, in a
-// real (invisible) window with its own renderer, driven the way a player
-// drives it. Keys and clicks go into SDL's queue, time passes in frames of
-// the real loop (or in explicit ticks of the game objects), and what counts
-// is what the last presented frame shows.
+// The one application harness: the real game on SDL's dummy drivers, in a real (invisible) window with its own
+// renderer, driven the way a player drives it. Keys and clicks go into SDL's queue, time passes in frames of the real
+// loop (or in explicit ticks of the game objects), and what counts is what the last presented frame shows.
 class TestApp {
 public:
-    // Sounds and animations run in real time, and some steps go one a frame;
-    // only a failing stage waits this long, so it allows for a sanitized build,
-    // or llvmpipe with every frame drawn twice, on a busy machine.
+    // Sounds and animations run in real time, and some steps go one a frame; only a failing stage waits this long, so
+    // it allows for a sanitized build, or llvmpipe with every frame drawn twice, on a busy machine.
     static constexpr Uint32 stage_ms = 60000;
 
-    // start: as main() starts it (glyphs loaded, timers running, title shown);
-    // otherwise the objects stand ready for explicit ticks. The random
-    // generator is seeded with `seed` either way.
+    // start: as main() starts it (glyphs loaded, timers running, title shown); otherwise the objects stand ready for
+    // explicit ticks. The random generator is seeded with `seed` either way.
     explicit TestApp(bool start = true, unsigned seed = 1234);
     ~TestApp();
     TestApp(const TestApp&) = delete;
@@ -35,9 +31,8 @@ public:
     ScreenReader& screen() { return *reader_; }
 
     void frame();
-    // From now on every frame the game shows, redrawing only what changed,
-    // is compared pixel for pixel with the same frame drawn whole; the first
-    // difference fails the test and names the frame and the cell.
+    // From now on every frame the game shows, redrawing only what changed, is compared pixel for pixel with the same
+    // frame drawn whole; the first difference fails the test and names the frame and the cell.
     void compare_every_frame();
     void frames(int count);
     // Runs frames until the condition holds; false once the deadline passed.
@@ -65,8 +60,8 @@ public:
     void drag_to_cell(int line, int column);
     // A window event (focus, minimised, exposed) from the window system.
     void window_event(Uint8 event);
-    // Taps the key, and again every few frames, until the condition holds:
-    // screens that are still animating swallow keys rather than queue them.
+    // Taps the key, and again every few frames, until the condition holds: screens that are still animating swallow
+    // keys rather than queue them.
     template <typename Condition> bool tap_until(SDL_Keycode key, Condition done, Uint32 deadline_ms = stage_ms)
     {
         const Uint32 start = SDL_GetTicks();
@@ -110,9 +105,8 @@ public:
     std::string settings_shown() { return maze_letter_shown() + tempo_shown() + grade_shown(); }
     // A score above zero is on the score line.
     bool scored();
-    // The idle menu, opened as the last instruction page opens it. The title
-    // goes first without being recorded: the menu's wipe replays the recorded
-    // picture, which must not hold the title's textures.
+    // The idle menu, opened as the last instruction page opens it. The title goes first without being recorded: the
+    // menu's wipe replays the recorded picture, which must not hold the title's textures.
     bool open_menu();
 
 private:

@@ -1,5 +1,4 @@
-// Every test program runs headless: SDL's dummy drivers unless the caller
-// chose others.
+// Every test program runs headless: SDL's dummy drivers unless the caller chose others.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -8,9 +8,8 @@
 
 bool same_rgb(SDL_Color a, SDL_Color b);
 
-// A headless screen for tests: SDL's dummy video driver, a software renderer
-// drawing into a 32-bit surface whose pixels the test reads back, the window
-// geometry set for that size, and (optionally) the real glyph sets loaded.
+// A headless screen for tests: SDL's dummy video driver, a software renderer drawing into a 32-bit surface whose pixels
+// the test reads back, the window geometry set for that size, and (optionally) the real glyph sets loaded.
 class HeadlessScreen {
 public:
     explicit HeadlessScreen(int cell_size = 16, bool load_glyphs = true, int width = 0, int height = 0);

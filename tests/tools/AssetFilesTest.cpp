@@ -1,6 +1,5 @@
-// What the generated files must hold for a player to see and hear the game:
-// every glyph of the font drawn and told apart, two title pictures to blink
-// between, a crunch that can be heard.
+// What the generated files must hold for a player to see and hear the game: every glyph of the font drawn and told
+// apart, two title pictures to blink between, a crunch that can be heard.
 #include "base/SdlOwners.h"
 
 #include <SDL.h>

@@ -1,5 +1,5 @@
-// Starts the real game with one of its files missing or spoilt, and checks
-// the lines it prints, how it ends, and that it leaves no file behind.
+// Starts the real game with one of its files missing or spoilt, and checks the lines it prints, how it ends, and that
+// it leaves no file behind.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -87,10 +87,9 @@ std::vector<BadFile> all_cases()
     return cases;
 }
 
-// The lines the real game prints in the folder, but its window's geometry line, and its
-// exit status. Once its window is set up it may get SIGTERM, which SDL turns into a quit
-// that only the main loop handles: status 0 then means every file was loaded. An alarm
-// ends it after 30 seconds as hung (status 142), even should this test be gone by then.
+// The lines the real game prints in the folder, but its window's geometry line, and its exit status. Once its window is
+// set up it may get SIGTERM, which SDL turns into a quit that only the main loop handles: status 0 then means every
+// file was loaded. An alarm ends it after 30 seconds as hung (status 142), even should this test be gone by then.
 std::pair<std::vector<std::string>, int> run_game(const fs::path& folder, bool stop_once_started)
 {
     int out[2];

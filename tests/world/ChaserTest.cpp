@@ -11,8 +11,7 @@ using ChaserTest = WorldTest;
 
 TEST_F(ChaserTest, ClosesTheLongerGapFirstAndSidestepsAWall)
 {
-    // From a cell near the player at (10, 16), with at most one wall in the
-    // way, to the chaser's first step.
+    // From a cell near the player at (10, 16), with at most one wall in the way, to the chaser's first step.
     const struct {
         int line, column, wall_line, wall_column, to_line, to_column;
     } cases[] = {
@@ -30,8 +29,8 @@ TEST_F(ChaserTest, ClosesTheLongerGapFirstAndSidestepsAWall)
     }
 }
 
-// In a pocket with walls ahead and on the player's side, a chaser follows
-// the wall out and round the bar instead of shuffling in and out.
+// In a pocket with walls ahead and on the player's side, a chaser follows the wall out and round the bar instead of
+// shuffling in and out.
 TEST_F(ChaserTest, CorneredChaserFindsItsWayRound)
 {
     MazeText text;
@@ -51,9 +50,8 @@ TEST_F(ChaserTest, CorneredChaserFindsItsWayRound)
 
 class CatchTest : public WorldTest, public ::testing::WithParamInterface<bool> {};
 
-// Whoever steps onto the other, the catch comes in that very step. Play then
-// stands still until the catch is heard out, and all four chasers start
-// again from their corners.
+// Whoever steps onto the other, the catch comes in that very step. Play then stands still until the catch is heard out,
+// and all four chasers start again from their corners.
 TEST_P(CatchTest, ComesInTheStepThatMeetsAndIsHeardOutBeforePlayGoesOn)
 {
     MazeText text;

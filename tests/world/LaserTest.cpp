@@ -8,8 +8,8 @@ namespace {
 
 using LaserTest = WorldTest;
 
-// Each arm of the beam ends at a wall or on the first chaser in its line;
-// the chasers hit go home once the beam is over, and play goes on.
+// Each arm of the beam ends at a wall or on the first chaser in its line; the chasers hit go home once the beam is
+// over, and play goes on.
 TEST_F(LaserTest, BeamStopsAtWallsAndTheFirstChaserAndSendsItHome)
 {
     MazeText text;

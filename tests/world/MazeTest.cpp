@@ -25,8 +25,8 @@ protected:
     bool open_in_play(int line, int column) { return open(line, column) && !maze().is_wall(line, column); }
 };
 
-// A chaser heading for the player must never corner it in a dead end, and
-// every food must be reachable or the level could never be cleared.
+// A chaser heading for the player must never corner it in a dead end, and every food must be reachable or the level
+// could never be cleared.
 TEST_P(EveryMaze, IsClosedConnectedAndWithoutDeadEnds)
 {
     for (int line = 0; line < LINES; ++line) {
@@ -70,8 +70,8 @@ TEST_P(EveryMaze, IsClosedConnectedAndWithoutDeadEnds)
     }
 }
 
-// The computer player eats its way round the maze and shoots; the chasers
-// catch it now and then; nobody walks into a wall or onto another chaser.
+// The computer player eats its way round the maze and shoots; the chasers catch it now and then; nobody walks into a
+// wall or onto another chaser.
 TEST_P(EveryMaze, TheDemoPlaysItWhileTheChasersHuntIt)
 {
     srand(100 + GetParam());

@@ -11,8 +11,7 @@ TEST_F(PlayerTest, WalksEatsAndClearsTheLevelWithTheLastFood)
     MazeText text;
     text.open(10, 12, 10, 20);
     begin(text);
-    // R, L and U hold a direction, l is a press let go before the tick, a
-    // blank a tick without a command.
+    // R, L and U hold a direction, l is a press let go before the tick, a blank a tick without a command.
     const struct {
         char command;
         int column;
@@ -44,16 +43,14 @@ TEST_F(PlayerTest, WalksEatsAndClearsTheLevelWithTheLastFood)
     EXPECT_FALSE(chaser(2).is_released());
 }
 
-// A new game steps at the tempo and grade chosen before it; each thousand
-// points then lowers the player's success level, and with it the chasers'
-// step time, which the real loop has to pick up.
+// A new game steps at the tempo and grade chosen before it; each thousand points then lowers the player's success
+// level, and with it the chasers' step time, which the real loop has to pick up.
 TEST(ChaserSpeed, TempoGradeAndEveryThousandPointsSpeedTheStepsUp)
 {
     TestApp game(true, 99);
     GameApplication& app = game.app();
-    // Nine grades and nine tempos: each press makes the next game step faster
-    // than the last (the chasers; with the tempo the player too), and from the
-    // fastest one press goes round to the slowest.
+    // Nine grades and nine tempos: each press makes the next game step faster than the last (the chasers; with the
+    // tempo the player too), and from the fastest one press goes round to the slowest.
     const RepeatingTimer& player_steps = app.get_player_timer();
     const RepeatingTimer& chaser_steps = app.get_chaser_timer();
     app.start_game(false); // tempo 5, grade 5

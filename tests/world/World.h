@@ -50,8 +50,8 @@ protected:
     CurrentMaze& maze() { return app().get_maze(); }
     MySoundManager& sounds() { return app().get_sound_manager(); }
 
-    // A new game on this maze: the player at (10, 16), the chasers in their
-    // corners. A silent player's catches are heard out at once.
+    // A new game on this maze: the player at (10, 16), the chasers in their corners. A silent player's catches are
+    // heard out at once.
     void begin(MazeText& text, bool silent = false)
     {
         maze().setup_from_text(text.text(), BRIGHT_BLUE, BRIGHT_CYAN, BRIGHT_MAGENTA);
