@@ -269,9 +269,9 @@ def main():
         for saved in (p for d in SOURCES for p in (ROOT / d).rglob("*.mutate-orig")):  # a run killed outright
             saved.with_suffix("").write_bytes(saved.read_bytes())
             saved.unlink()
-    chosen, rng = [], random.Random(args.seed)
+    chosen, rng, known = [], random.Random(args.seed), justified()
     for d in map(json.loads, args.again.read_text().splitlines() if args.again else []):
-        if d["verdict"] == "survived" and (d["file"], d["original"], d["fault"]) not in justified():
+        if d["verdict"] == "survived" and (d["file"], d["original"], d["fault"]) not in known:
             # found again by its text: the lines may have moved since
             lines = (ROOT / d["file"]).read_text().split("\n")
             at = [i for i, line in enumerate(lines) if line.strip() == d["original"]]
@@ -304,7 +304,6 @@ def main():
                                "-DKWORBLE_BENCH=OFF"], stdout=subprocess.DEVNULL)
     running.write_text(str(os.getpid()))
     clean = baseline(args)
-    known = justified()
     done = set()
     if args.log and args.log.exists():  # a run cut short goes on where it stopped
         for line in args.log.read_text().splitlines():
